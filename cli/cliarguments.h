@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// What the user asked tarvik-cli to do.
+struct CliArguments {
+    QString port;    // device path or COMn
+    int baudIndex = 2;
+    int site = -1;   // site mode when 0..240
+    QString command; // "read"
+    QString what;    // "current" or "status"
+    bool json = false;
+    bool debug = false;
+};
+
+// Parses the arguments after the program name; on failure returns nothing and sets error.
+std::optional<CliArguments> parseCliArguments(const QStringList& arguments, QString& error);
+QString cliUsage();

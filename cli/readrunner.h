@@ -1,0 +1,41 @@
+#pragma once
+
+#include "link/controllerlink.h"
+
+#include <QObject>
+#include <QString>
+#include <set>
+#include <vector>
+
+// Runs read sequences one after the other through the real engine and tells how they ended.
+class ReadRunner : public QObject {
+    Q_OBJECT
+public:
+    ReadRunner(ControllerLink& link, std::vector<int> readTypes, QObject* parent = nullptr);
+
+    void start();
+    // The addresses of every sequence run, for the image output.
+    const std::set<int>& addresses() const { return addresses_; }
+    // False when the port could not be opened, so nothing was read.
+    bool portOpened() const { return portOpened_; }
+
+signals:
+    // Position within all sequences, for a progress line.
+    void progress(int done, int total);
+    // complete is false when a sequence failed or could not start; reason says why.
+    void finished(bool complete, const QString& reason);
+
+private:
+    void startNext();
+    void onReadDone(int readType, bool failed);
+    QString failureReason(int readType) const;
+
+    ControllerLink& link_;
+    std::vector<int> readTypes_;
+    size_t next_ = 0;
+    int done_ = 0;
+    int total_ = 0;
+    QString portFailure_;
+    bool portOpened_ = true;
+    std::set<int> addresses_;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+// What has been read of the controller, indexed by controller address: 0..255 RAM,
+// 256..511 EEPROM address + 256. All zero at start.
+class MemoryImage {
+public:
+    static constexpr int Size = 512;
+    static constexpr int EepromBase = 256;
+
+    std::uint8_t at(int address) const { return bytes_.at(static_cast<std::size_t>(address)); }
+    void store(int address, std::uint8_t value) { bytes_.at(static_cast<std::size_t>(address)) = value; }
+    // Little-endian 16-bit value of the pair low, low + 1.
+    int word(int lowAddress) const { return at(lowAddress) + 256 * at(lowAddress + 1); }
+    void clear() { bytes_.fill(0); }
+    const std::array<std::uint8_t, Size>& bytes() const { return bytes_; }
+    void replaceAll(const std::array<std::uint8_t, Size>& bytes) { bytes_ = bytes; }
+
+private:
+    std::array<std::uint8_t, Size> bytes_{};
+};
+
+// The alarm unit's EEPROM 0..20.
+class AlarmUnitImage {
+public:
+    static constexpr int Size = 21;
+    std::uint8_t at(int index) const { return bytes_.at(static_cast<std::size_t>(index)); }
+    void store(int index, std::uint8_t value) { bytes_.at(static_cast<std::size_t>(index)) = value; }
+    const std::array<std::uint8_t, Size>& bytes() const { return bytes_; }
+
+private:
+    std::array<std::uint8_t, Size> bytes_{};
+};
+
+// Set when a read sequence of the kind ends (also in failure); nothing clears them.
+struct DataValidFlags {
+    bool CurrentDataValid = false;
+    bool StatusDataValid = false;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/portmap.h"
+#include "platform/serialport.h"
+
+#include <QSerialPort>
+
+// A real serial port (or pseudo-terminal) through QSerialPort, 8N1 without flow control.
+class QtSerialPort : public SerialPort {
+    Q_OBJECT
+public:
+    QtSerialPort(TickTimerSource& timers, const PortMap& ports, QObject* parent = nullptr);
+
+    bool open() override;
+    void close() override;
+    bool isOpen() const override { return port_.isOpen(); }
+    void flushInput() override;
+    void flushOutput() override;
+    void putBytes(const QByteArray& bytes) override;
+    bool charReady() const override { return port_.isOpen() && port_.bytesAvailable() > 0; }
+    quint8 getChar() override;
+
+    QString deviceName() const { return ports_.deviceFor(comNumber()); }
+
+private:
+    void onError(QSerialPort::SerialPortError error);
+    QString openFailureText(QSerialPort::SerialPortError error) const;
+
+    const PortMap& ports_;
+    QSerialPort port_;
+    bool failing_ = false;
+};

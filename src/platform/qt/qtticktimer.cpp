@@ -1,0 +1,7 @@
+#include "platform/qt/qtticktimer.h"
+
+QtTickTimer::QtTickTimer() {
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &TickTimer::fired);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "fakeserialport.h"
+#include "fixedwallclock.h"
+#include "manualtickclock.h"
+
+#include "link/controllerlink.h"
+
+#include <QSignalSpy>
+
+// The whole link on fake ports and virtual ticks, started up and ready to read.
+struct LinkRig {
+    ManualTickClock clock;
+    FixedWallClock wallClock;
+    FakeSerialPort direct{clock};
+    FakeSerialPort modem{clock};
+    ControllerLink link{direct, modem, wallClock};
+    QSignalSpy beeps{&link.engine, &TransactionEngine::beep};
+    QSignalSpy done{&link.reads, &ReadSequencer::readDone};
+
+    LinkRig() { link.state.StartupPending = false; }
+
+    EngineState& engine() { return link.engine.state; }
+
+    int beepCount() const {
+        int total = 0;
+        for (const auto& args : beeps)
+            total += args.at(0).toInt();
+        return total;
+    }
+
+    // Answers the last frame sent with a read reply: status 200 and the value.
+    void reply(quint8 value) {
+        direct.queueInput(QByteArray().append(char(200)).append(static_cast<char>(value)));
+    }
+
+    // A device that answers every read frame at once from its memory (image addressing).
+    void answerFrom(const std::array<quint8, 512>& memory) {
+        QObject::connect(&direct, &FakeSerialPort::bytesSent, &direct,
+                         [this, memory](const QByteArray& frame) {
+                             const int offset = link.state.SiteMode ? 1 : 0;
+                             const auto command = static_cast<quint8>(frame.at(offset));
+                             const auto address = static_cast<quint8>(frame.at(offset + 1));
+                             const int index = command == 72 ? address + 256 : address;
+                             reply(memory[static_cast<size_t>(index)]);
+                         });
+    }
+
+    // The image address each frame sent asked for, in order.
+    QList<int> addressesSent() const {
+        QList<int> out;
+        const int offset = link.state.SiteMode ? 1 : 0;
+        for (const QByteArray& frame : direct.sent) {
+            const auto command = static_cast<quint8>(frame.at(offset));
+            const auto address = static_cast<quint8>(frame.at(offset + 1));
+            out << (command == 72 ? address + 256 : address);
+        }
+        return out;
+    }
+};
