@@ -2,6 +2,8 @@
 
 #include "link/linkports.h"
 
+#include <algorithm>
+
 namespace {
 
 bool takeValue(const QStringList& args, int& i, QString& value, QString& error) {
@@ -13,11 +15,14 @@ bool takeValue(const QStringList& args, int& i, QString& value, QString& error) 
     return true;
 }
 
-bool parseOption(const QStringList& args, int& i, CliArguments& out, QString& error) {
+bool parseOption(const QStringList& args, int& i, CliArguments& out,
+                 std::optional<OutputFormat>& formatAsked, QString& error) {
     const QString& arg = args.at(i);
     QString value;
     if (arg == QLatin1String("--json")) {
-        out.json = true;
+        formatAsked = OutputFormat::Json;
+    } else if (arg == QLatin1String("--csv")) {
+        formatAsked = OutputFormat::Csv;
     } else if (arg == QLatin1String("--debug")) {
         out.debug = true;
     } else if (arg == QLatin1String("--port")) {
@@ -49,25 +54,38 @@ bool parseOption(const QStringList& args, int& i, CliArguments& out, QString& er
 
 } // namespace
 
+QString readNames() {
+    QStringList names;
+    for (const auto& command : readCommands())
+        names << command.name;
+    return names.join(u'|');
+}
+
 std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& error) {
     CliArguments out;
+    std::optional<OutputFormat> formatAsked;
     QStringList words;
     for (int i = 0; i < args.size(); ++i) {
         if (args.at(i).startsWith(QLatin1String("--"))) {
-            if (!parseOption(args, i, out, error))
+            if (!parseOption(args, i, out, formatAsked, error))
                 return std::nullopt;
         } else {
             words << args.at(i);
         }
     }
     if (words.size() != 2 || words.at(0) != QLatin1String("read")) {
-        error = QStringLiteral("expected the command: read current|status");
+        error = QStringLiteral("expected the command: read %1").arg(readNames());
         return std::nullopt;
     }
-    out.command = words.at(0);
-    out.what = words.at(1);
-    if (out.what != QLatin1String("current") && out.what != QLatin1String("status")) {
-        error = QStringLiteral("cannot read '%1'; expected current or status").arg(out.what);
+    out.read = findReadCommand(words.at(1));
+    if (out.read == nullptr) {
+        error = QStringLiteral("cannot read '%1'; expected %2").arg(words.at(1), readNames());
+        return std::nullopt;
+    }
+    const auto& formats = out.read->formats;
+    out.format = formatAsked.value_or(formats.front());
+    if (std::find(formats.begin(), formats.end(), out.format) == formats.end()) {
+        error = QStringLiteral("read %1 has no such output format").arg(out.read->name);
         return std::nullopt;
     }
     if (out.port.isEmpty()) {
@@ -79,7 +97,8 @@ std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& 
 
 QString cliUsage() {
     return QStringLiteral(
-        "usage: tarvik-cli --port DEVICE [--baud 300|1200|2400|9600] [--site N] [--debug]\n"
-        "                  read current|status [--json]\n"
-        "DEVICE is a device path (/dev/ttyUSB0) or a COM number (COM3).\n");
+               "usage: tarvik-cli --port DEVICE [--baud 300|1200|2400|9600] [--site N] [--debug]\n"
+               "                  read %1 [--json|--csv]\n"
+               "DEVICE is a device path (/dev/ttyUSB0) or a COM number (COM3).\n")
+        .arg(readNames());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "readcommands.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -9,9 +11,8 @@ struct CliArguments {
     QString port;    // device path or COMn
     int baudIndex = 2;
     int site = -1;   // site mode when 0..240
-    QString command; // "read"
-    QString what;    // "current" or "status"
-    bool json = false;
+    const ReadCommand* read = nullptr; // what "read <name>" names
+    OutputFormat format = OutputFormat::Text;
     bool debug = false;
 };
 

@@ -1,5 +1,6 @@
 #include "currentstateoutput.h"
 
+#include "data/currentstate.h"
 #include "data/currentstatetexts.h"
 
 #include <QJsonDocument>
@@ -27,13 +28,6 @@ QJsonObject numberTriple(int internal, int external) {
             {QStringLiteral("external"), external}};
 }
 
-QJsonObject imageObject(const MemoryImage& image, const std::set<int>& addresses) {
-    QJsonObject object;
-    for (const int address : addresses)
-        object.insert(QString::number(address), image.at(address));
-    return object;
-}
-
 QJsonObject statusObject(const CurrentStateTexts& t) {
     const auto& v = t.statusValues;
     return {{QStringLiteral("pwm"), v[8]},
@@ -46,9 +40,8 @@ QJsonObject statusObject(const CurrentStateTexts& t) {
             {QStringLiteral("clock"), v[0]}};
 }
 
-} // namespace
-
-QByteArray CurrentStateOutput::json() const {
+QByteArray json(const ReadResult& result, const CurrentStateTexts& texts, bool withStatus) {
+    const MemoryImage& image = result.link.image;
     const QStringList& values = texts.CurrentValueTexts;
     QJsonObject object{
         {QStringLiteral("model"), texts.Typelab},
@@ -63,15 +56,15 @@ QByteArray CurrentStateOutput::json() const {
         {QStringLiteral("load_current"), textTriple(values, 3)},
         {QStringLiteral("charge_ah"), numberTriple(image.word(188), image.word(193))},
         {QStringLiteral("load_ah"), numberTriple(image.word(198), image.word(203))},
-        {QStringLiteral("complete"), complete},
-        {QStringLiteral("image"), imageObject(image, addresses)},
+        {QStringLiteral("complete"), result.complete},
+        {QStringLiteral("image"), imageJson(result)},
     };
     if (withStatus)
         object.insert(QStringLiteral("status"), statusObject(texts));
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
-QByteArray CurrentStateOutput::text() const {
+QByteArray text(const CurrentStateTexts& texts, bool complete, bool withStatus) {
     QString out;
     auto line = [&out](const char* label, const QString& value) {
         out += QStringLiteral("%1  %2\n").arg(QString::fromUtf8(label), -26).arg(value);
@@ -98,4 +91,13 @@ QByteArray CurrentStateOutput::text() const {
     if (!complete)
         out += QStringLiteral("\n(incomplete: the read did not finish)\n");
     return out.toUtf8();
+}
+
+} // namespace
+
+QByteArray printCurrentState(const ReadResult& result, OutputFormat format, bool withStatus) {
+    ControllerIdentity identity;
+    const CurrentStateTexts texts = decodeCurrentState(result.link.image, identity, 0);
+    return format == OutputFormat::Json ? json(result, texts, withStatus)
+                                        : text(texts, result.complete, withStatus);
 }

@@ -1,19 +1,6 @@
 #pragma once
 
-#include "data/currentstate.h"
-#include "data/memoryimage.h"
+#include "readcommands.h"
 
-#include <QByteArray>
-#include <set>
-
-// The current state (and, when asked, the status table) as tarvik-cli prints it.
-struct CurrentStateOutput {
-    const MemoryImage& image;
-    const CurrentStateTexts& texts;
-    const std::set<int>& addresses;
-    bool withStatus;
-    bool complete;
-
-    QByteArray json() const;
-    QByteArray text() const;
-};
+// The current state (and, with the status table, the status read) as tarvik-cli prints it.
+QByteArray printCurrentState(const ReadResult& result, OutputFormat format, bool withStatus);

@@ -1,8 +1,6 @@
 #include "cliarguments.h"
-#include "currentstateoutput.h"
 #include "readrunner.h"
 
-#include "data/currentstate.h"
 #include "link/controllerlink.h"
 #include "platform/qt/qtserialport.h"
 #include "platform/qt/qtticktimer.h"
@@ -64,19 +62,12 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "%s\n", qPrintable(line));
         });
 
-    const bool withStatus = args->what == QLatin1String("status");
-    std::vector<int> types{ReadKind::Current};
-    if (withStatus)
-        types.push_back(ReadKind::Status);
-    ReadRunner runner(link, types);
+    ReadRunner runner(link, args->read->readTypes);
     QObject::connect(&runner, &ReadRunner::progress, &showProgress);
     QObject::connect(&runner, &ReadRunner::finished, [&](bool complete, const QString& reason) {
         if (runner.portOpened()) {
-            ControllerIdentity identity;
-            const CurrentStateTexts texts = decodeCurrentState(link.image, identity, 0);
-            const CurrentStateOutput output{link.image, texts, runner.addresses(), withStatus,
-                                            complete};
-            const QByteArray printed = args->json ? output.json() : output.text();
+            const ReadResult result{link, runner.addresses(), complete};
+            const QByteArray printed = args->read->print(result, args->format);
             std::fwrite(printed.constData(), 1, static_cast<size_t>(printed.size()), stdout);
             std::fflush(stdout);
         }

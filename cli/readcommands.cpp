@@ -1,0 +1,31 @@
+#include "readcommands.h"
+
+#include "currentstateoutput.h"
+
+#include <QJsonObject>
+
+const std::vector<ReadCommand>& readCommands() {
+    static const std::vector<ReadCommand> commands{
+        {QStringLiteral("current"), {ReadKind::Current}, {OutputFormat::Text, OutputFormat::Json},
+         [](const ReadResult& r, OutputFormat f) { return printCurrentState(r, f, false); }},
+        {QStringLiteral("status"),
+         {ReadKind::Current, ReadKind::Status},
+         {OutputFormat::Text, OutputFormat::Json},
+         [](const ReadResult& r, OutputFormat f) { return printCurrentState(r, f, true); }},
+    };
+    return commands;
+}
+
+const ReadCommand* findReadCommand(const QString& name) {
+    for (const auto& command : readCommands())
+        if (command.name == name)
+            return &command;
+    return nullptr;
+}
+
+QJsonObject imageJson(const ReadResult& result) {
+    QJsonObject object;
+    for (const int address : result.addresses)
+        object.insert(QString::number(address), result.link.image.at(address));
+    return object;
+}

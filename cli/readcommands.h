@@ -1,0 +1,33 @@
+#pragma once
+
+#include "link/controllerlink.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <set>
+#include <vector>
+
+// What a finished read hands to its printer.
+struct ReadResult {
+    const ControllerLink& link;
+    const std::set<int>& addresses; // every address of the sequences run
+    bool complete;
+};
+
+enum class OutputFormat { Text, Json, Csv };
+
+// One "tarvik-cli read <name>" command: the sequences it runs and how it prints them.
+struct ReadCommand {
+    QString name;
+    std::vector<int> readTypes;
+    std::vector<OutputFormat> formats; // the first is the default
+    std::function<QByteArray(const ReadResult&, OutputFormat)> print;
+};
+
+const std::vector<ReadCommand>& readCommands();
+const ReadCommand* findReadCommand(const QString& name);
+
+// {"0": 12, "93": 1, ...}: the image bytes at the addresses read, for JSON outputs.
+class QJsonObject;
+QJsonObject imageJson(const ReadResult& result);
