@@ -6,7 +6,9 @@
 
 const std::vector<ReadCommand>& readCommands() {
     static const std::vector<ReadCommand> commands{
-        {QStringLiteral("current"), {ReadKind::Current}, {OutputFormat::Text, OutputFormat::Json},
+        {QStringLiteral("current"),
+         {ReadKind::Current},
+         {OutputFormat::Text, OutputFormat::Json},
          [](const ReadResult& r, OutputFormat f) { return printCurrentState(r, f, false); }},
         {QStringLiteral("status"),
          {ReadKind::Current, ReadKind::Status},
