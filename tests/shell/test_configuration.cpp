@@ -1,6 +1,7 @@
 #include "memoryconfigstore.h"
 #include "testmain.h"
 
+#include "platform/portmap.h"
 #include "platform/qt/qtconfigstore.h"
 #include "shell/configmigration.h"
 #include "shell/configurationio.h"
@@ -252,6 +253,16 @@ private slots:
         c.portDevices = {{2, QStringLiteral("/dev/ttyACM0")}};
         writeConfiguration(store, c);
         QCOMPARE(store.valueNames(QStringLiteral("Ports")), QStringList{QStringLiteral("COM2")});
+    }
+
+    void runDeviceIsNeverStored() {
+        PortMap ports;
+        ports.setDevice(1, QStringLiteral("/dev/ttyUSB0"));
+        ports.setRunDevice(1, QStringLiteral("/dev/pts/9"));
+        QCOMPARE(ports.deviceFor(1), QStringLiteral("/dev/pts/9"));
+        QCOMPARE(ports.customDevices().at(1), QStringLiteral("/dev/ttyUSB0"));
+        ports.setDevice(1, QStringLiteral("/dev/ttyACM0"));
+        QCOMPARE(ports.deviceFor(1), QStringLiteral("/dev/ttyACM0"));
     }
 
     void optionsAreIntegersOfTheirOwn() {

@@ -1,6 +1,7 @@
 #include "testmain.h"
 
 #include "data/currentviewfonts.h"
+#include "shell/commandline.h"
 #include "shell/fontchoice.h"
 #include "shell/startup.h"
 #include "shell/version.h"
@@ -25,6 +26,33 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(bool, debug);
         QCOMPARE(debugModeFromArguments(arguments), debug);
+    }
+
+    void simulateOptionIsTakenFromAnywhere_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<bool>("bad");
+        QTest::newRow("none") << QStringList{"-debug"} << QString() << QStringList{"-debug"}
+                              << false;
+        QTest::newRow("default model")
+            << QStringList{"--simulate"} << "vx40" << QStringList{} << false;
+        QTest::newRow("named model after debug")
+            << QStringList{"-debug", "--simulate=VX60"} << "vx60" << QStringList{"-debug"} << false;
+        QTest::newRow("before debug")
+            << QStringList{"--simulate=vx20", "-DEBUG"} << "vx20" << QStringList{"-DEBUG"} << false;
+        QTest::newRow("unknown model")
+            << QStringList{"--simulate=vx99"} << "vx99" << QStringList{} << true;
+    }
+    void simulateOptionIsTakenFromAnywhere() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, model);
+        QFETCH(QStringList, left);
+        QFETCH(bool, bad);
+        const CommandLine line = parseCommandLine(arguments);
+        QCOMPARE(line.simulatedModel.value_or(QString()), model);
+        QCOMPARE(line.programArguments, left);
+        QCOMPARE(!line.error.isEmpty(), bad);
     }
 
     void versionTextHasFourNumbers_data() {
