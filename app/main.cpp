@@ -1,4 +1,5 @@
 #include "program.h"
+#include "simulatedcontroller.h"
 
 #include "common/ui/qtdialogs.h"
 #include "platform/qt/qtconfigstore.h"
@@ -7,7 +8,11 @@
 #include "platform/qt/qtticktimer.h"
 #include "platform/qt/winregistrykeytree.h"
 
+#include "shell/commandline.h"
+
 #include <QApplication>
+#include <cstdio>
+#include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -28,13 +33,29 @@ int main(int argc, char* argv[]) {
 #else
     ConfigKeyTree* oldKeys = nullptr;
 #endif
+    const CommandLine line = parseCommandLine(QApplication::arguments().mid(1));
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "tarvik: %s\n", qPrintable(line.error));
+        return 2;
+    }
+    std::unique_ptr<SimulatedController> simulator;
+    if (line.simulatedModel) {
+        simulator = std::make_unique<SimulatedController>(*line.simulatedModel);
+        if (!simulator->open()) {
+            std::fprintf(stderr, "tarvik: no simulated controller: %s\n",
+                         qPrintable(simulator->errorString()));
+            return 1;
+        }
+    }
     QtSerialPortLister serialPorts;
     QtFontChooser fontChooser;
     QtConfirmer confirmer;
 
     Program program(ProgramServices{direct, modem, clock, store, oldKeys, portMap, serialPorts,
-                                    fontChooser, confirmer, app.arguments().mid(1),
+                                    fontChooser, confirmer, line.programArguments,
                                     QApplication::applicationVersion()});
+    if (simulator)
+        program.useDirectDeviceForRun(simulator->devicePath());
     QObject::connect(&program, &Program::finished, &app, &QApplication::quit);
     program.mainform->show();
     return QApplication::exec();

@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "link/trace.h"
+#include "link/ui/portpanel.h"
 #include "shell/configurationio.h"
 #include "shell/ui/maintoolbar.h"
 
@@ -11,7 +12,7 @@
 
 Program::Program(const ProgramServices& services)
     : link(services.direct, services.modem, services.clock), store_(services.store),
-      clock_(services.clock) {
+      clock_(services.clock), portMap_(services.portMap) {
     createWindows(services);
     connectWindows();
     connectBeeps();
@@ -51,6 +52,12 @@ void Program::connectWindows() {
                               QStringLiteral(" Debug Window Opened"));
     });
     connect(mainform.get(), &Tmainform::formClosed, this, &Program::shutDown);
+}
+
+void Program::useDirectDeviceForRun(const QString& device) {
+    portMap_.setRunDevice(link.ports.DirectPortNumber, device);
+    link.ports.Comport1.close();
+    mainform->companel->showLinkValues();
 }
 
 // Beeps one after the other, so that two or three are heard as such.

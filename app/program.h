@@ -33,6 +33,10 @@ public:
     explicit Program(const ProgramServices& services);
     ~Program() override;
 
+    // The direct port's COM number leads to this device for the rest of the run (a simulated
+    // controller); the user's own choice for the number stays stored.
+    void useDirectDeviceForRun(const QString& device);
+
     ControllerLink link;
     ShellState state;
     std::unique_ptr<Tmainform> mainform;
@@ -52,6 +56,7 @@ private:
 
     ConfigStore& store_;
     const WallClock& clock_;
+    PortMap& portMap_;
     // The options dialog's values: read at start, the window's position stored at the end.
     WindowOptions options_;
 };

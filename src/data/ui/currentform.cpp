@@ -12,10 +12,11 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace {
 
-constexpr int PanelWidth = 462, PanelHeight = 217, Margin = 4;
+constexpr int PanelWidth = 462, PanelHeight = 217, Margin = 4, StateWidth = 135;
 const QColor FixedCells(0, 255, 0);
 
 void setSizedFont(QWidget* widget, const QString& face, int pointSize) {
@@ -68,7 +69,7 @@ void TCurrentform::createLabels() {
     Camphrlab = label(6, 184);
     Typelab = label(8, 8);
     nomvlab = label(108, 8);
-    Statelab = label(168, 8, 135);
+    Statelab = label(168, 8, StateWidth);
     soclab = label(352, 10, 96);
     Loadlab = label(240, 45, 211);
     Loadlab2 = label(296, 74, 160);
@@ -226,6 +227,10 @@ void TCurrentform::showTexts(const CurrentStateTexts& texts) {
     // Labels placed without a width grow with their text.
     for (QLabel* control : autoSized_)
         control->adjustSize();
+    // The longer state names (German) take the room up to the state of charge.
+    Statelab->resize(
+        std::clamp(Statelab->sizeHint().width(), StateWidth, soclab->x() - Statelab->x() - 2),
+        Statelab->height());
     for (int row = 1; row <= StatusRows; ++row)
         Curstring->item(row, 1)->setText(texts.statusValues[static_cast<size_t>(row - 1)]);
 }
