@@ -59,3 +59,38 @@ inline constexpr std::array<TextRow, 17> RowTitles{{
     {"                          Tmod is", "", "         第3事项处境为", "                   Tmod"},
 }};
 } // namespace CurrentText
+
+// Hints of the view. Only their English texts are known; every language shows those.
+namespace CurrentHint {
+inline constexpr TextRow Typelab{"VX Type & version", "VX Type & version", "VX Type & version",
+                                 "VX Type & version"};
+inline constexpr TextRow nomvlab{"Nominal System Voltage", "Nominal System Voltage",
+                                 "Nominal System Voltage", "Nominal System Voltage"};
+inline constexpr TextRow Statelab{"Regulation State", "Regulation State", "Regulation State",
+                                  "Regulation State"};
+inline constexpr TextRow soclab{"Battery State of Charge", "Battery State of Charge",
+                                "Battery State of Charge", "Battery State of Charge"};
+inline constexpr TextRow Charge{"Charge Current", "Charge Current", "Charge Current",
+                                "Charge Current"};
+inline constexpr TextRow Load{"Load Current", "Load Current", "Load Current", "Load Current"};
+inline constexpr TextRow batvlab{"Actual Battery Voltage", "Actual Battery Voltage",
+                                 "Actual Battery Voltage", "Actual Battery Voltage"};
+inline constexpr TextRow maxminlab{"Today's voltage max and min", "Today's voltage max and min",
+                                   "Today's voltage max and min", "Today's voltage max and min"};
+inline constexpr TextRow ChargeAh{"Today's Charge Amp Hours", "Today's Charge Amp Hours",
+                                  "Today's Charge Amp Hours", "Today's Charge Amp Hours"};
+inline constexpr TextRow LoadAh{"Today's Load Amp hours", "Today's Load Amp hours",
+                                "Today's Load Amp hours", "Today's Load Amp hours"};
+inline constexpr TextRow templab{"Battery Temperature", "Battery Temperature",
+                                 "Battery Temperature", "Battery Temperature"};
+inline constexpr TextRow inlab{"Charge into Battery", "Charge into Battery", "Charge into Battery",
+                               "Charge into Battery"};
+inline constexpr TextRow outlab{"Current drawn from Battery", "Current drawn from Battery",
+                                "Current drawn from Battery", "Current drawn from Battery"};
+inline constexpr TextRow Picture{"Click to re-read data", "Click to re-read data",
+                                 "Click to re-read data", "Click to re-read data"};
+inline constexpr TextRow Curstring{"Click to read this data", "Click to read this data",
+                                   "Click to read this data", "Click to read this data"};
+inline constexpr TextRow Window{"Display currrent state of VX", "Display currrent state of VX",
+                                "Display currrent state of VX", "Display currrent state of VX"};
+} // namespace CurrentHint

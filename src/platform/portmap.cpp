@@ -3,12 +3,15 @@
 #include <QRegularExpression>
 
 QString PortMap::deviceFor(int comNumber) const {
+    if (auto it = run_.find(comNumber); it != run_.end())
+        return it->second;
     if (auto it = custom_.find(comNumber); it != custom_.end())
         return it->second;
     return defaultDevice(comNumber);
 }
 
 void PortMap::setDevice(int comNumber, const QString& device) {
+    run_.erase(comNumber);
     if (device.isEmpty() || device == defaultDevice(comNumber))
         custom_.erase(comNumber);
     else

@@ -16,6 +16,9 @@ public:
     void clearDevice(int comNumber);
     // Only the numbers the user mapped, for the configuration store.
     const std::map<int, QString>& customDevices() const { return custom_; }
+    // A device for this run only, such as a simulated controller: it comes before the user's
+    // choice and is never stored. The user choosing a device for the number ends it.
+    void setRunDevice(int comNumber, const QString& device) { run_[comNumber] = device; }
 
     static QString defaultDevice(int comNumber);
     // "COM7" or "com7" gives 7; anything else gives 0.
@@ -23,4 +26,5 @@ public:
 
 private:
     std::map<int, QString> custom_;
+    std::map<int, QString> run_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakecontroller.h"
 #include "fakeserialport.h"
 #include "fixedwallclock.h"
 #include "manualtickclock.h"
@@ -36,14 +37,7 @@ struct LinkRig {
 
     // A device that answers every read frame at once from its memory (image addressing).
     void answerFrom(const std::array<quint8, 512>& memory) {
-        QObject::connect(&direct, &FakeSerialPort::bytesSent, &direct,
-                         [this, memory](const QByteArray& frame) {
-                             const int offset = link.state.SiteMode ? 1 : 0;
-                             const auto command = static_cast<quint8>(frame.at(offset));
-                             const auto address = static_cast<quint8>(frame.at(offset + 1));
-                             const int index = command == 72 ? address + 256 : address;
-                             reply(memory[static_cast<size_t>(index)]);
-                         });
+        answerReadsFrom(direct, link.state, memory);
     }
 
     // The image address each frame sent asked for, in order.

@@ -1,0 +1,62 @@
+#include "program.h"
+#include "simulatedcontroller.h"
+
+#include "common/ui/qtdialogs.h"
+#include "platform/qt/qtconfigstore.h"
+#include "platform/qt/qtserialport.h"
+#include "platform/qt/qtserialportlister.h"
+#include "platform/qt/qtticktimer.h"
+#include "platform/qt/winregistrykeytree.h"
+
+#include "shell/commandline.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TARVIK"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVIK_VERSION));
+    // The program ends when the main window closes, whatever else is open.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtTickTimerSource timers;
+    PortMap portMap;
+    QtSerialPort direct(timers, portMap);
+    QtSerialPort modem(timers, portMap);
+    SystemWallClock clock;
+    QtConfigStore store;
+#ifdef Q_OS_WIN
+    WinRegistryKeyTree registry;
+    ConfigKeyTree* oldKeys = &registry;
+#else
+    ConfigKeyTree* oldKeys = nullptr;
+#endif
+    const CommandLine line = parseCommandLine(QApplication::arguments().mid(1));
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "tarvik: %s\n", qPrintable(line.error));
+        return 2;
+    }
+    std::unique_ptr<SimulatedController> simulator;
+    if (line.simulatedModel) {
+        simulator = std::make_unique<SimulatedController>(*line.simulatedModel);
+        if (!simulator->open()) {
+            std::fprintf(stderr, "tarvik: no simulated controller: %s\n",
+                         qPrintable(simulator->errorString()));
+            return 1;
+        }
+    }
+    QtSerialPortLister serialPorts;
+    QtFontChooser fontChooser;
+    QtConfirmer confirmer;
+
+    Program program(ProgramServices{direct, modem, clock, store, oldKeys, portMap, serialPorts,
+                                    fontChooser, confirmer, line.programArguments,
+                                    QApplication::applicationVersion()});
+    if (simulator)
+        program.useDirectDeviceForRun(simulator->devicePath());
+    QObject::connect(&program, &Program::finished, &app, &QApplication::quit);
+    program.mainform->show();
+    return QApplication::exec();
+}

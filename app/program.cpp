@@ -1,0 +1,91 @@
+#include "program.h"
+
+#include "link/trace.h"
+#include "link/ui/portpanel.h"
+#include "shell/configurationio.h"
+#include "shell/ui/maintoolbar.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+
+Program::Program(const ProgramServices& services)
+    : link(services.direct, services.modem, services.clock), store_(services.store),
+      clock_(services.clock), portMap_(services.portMap) {
+    createWindows(services);
+    connectWindows();
+    connectBeeps();
+    placeMainWindow();
+}
+
+Program::~Program() = default;
+
+// Creation order: the main window, the settings window, the current state, the graphs, help,
+// the file viewer, the alarm unit, the debug window and the options dialog. The settings, graph,
+// help, viewer, alarm-unit and options windows join this order as they are built.
+void Program::createWindows(const ProgramServices& services) {
+    mainform = std::make_unique<Tmainform>(
+        link, state,
+        MainWindowServices{services.store, services.oldKeys, services.portMap, services.serialPorts,
+                           services.fontChooser, services.clock, services.arguments,
+                           services.programVersion});
+    currentform = std::make_unique<TCurrentform>(link, state.identity, state.currentTexts,
+                                                 state.configuration.fonts);
+    debugform = std::make_unique<TForm1>(link.trace, services.confirmer);
+}
+
+void Program::connectWindows() {
+    QToolButton* currentButton = mainform->toolBar->button(4);
+    connect(mainform.get(), &Tmainform::ToolButton4Clicked, currentform.get(),
+            [this, currentButton] {
+                currentform->ToolButton4Click();
+                currentButton->setChecked(currentform->isVisible());
+            });
+    connect(currentform.get(), &TCurrentform::closed, currentButton,
+            [currentButton] { currentButton->setChecked(false); });
+    connect(mainform.get(), &Tmainform::debugWindowWanted, debugform.get(), [this] {
+        if (debugform->DebugWindowActive())
+            return;
+        debugform->show();
+        debugform->appendline(traceTimestamp(clock_.now()) +
+                              QStringLiteral(" Debug Window Opened"));
+    });
+    connect(mainform.get(), &Tmainform::formClosed, this, &Program::shutDown);
+}
+
+void Program::useDirectDeviceForRun(const QString& device) {
+    portMap_.setRunDevice(link.ports.DirectPortNumber, device);
+    link.ports.Comport1.close();
+    mainform->companel->showLinkValues();
+}
+
+// Beeps one after the other, so that two or three are heard as such.
+void Program::connectBeeps() {
+    const auto beep = [](int count) {
+        for (int index = 0; index < count; ++index)
+            QTimer::singleShot(index * 200, qApp, [] { QApplication::beep(); });
+    };
+    connect(&link.ports, &LinkPorts::beep, this, beep);
+    connect(&link.engine, &TransactionEngine::beep, this, beep);
+}
+
+// The stored position, unless no screen shows it any more.
+void Program::placeMainWindow() {
+    options_ = readWindowOptions(store_);
+    const QPoint stored(options_.MainFormLeft, options_.MainFormTop);
+    if (QGuiApplication::screenAt(stored + QPoint(20, 20)) == nullptr) {
+        options_.MainFormLeft = WindowOptions{}.MainFormLeft;
+        options_.MainFormTop = WindowOptions{}.MainFormTop;
+    }
+    mainform->move(options_.MainFormLeft, options_.MainFormTop);
+}
+
+void Program::shutDown() {
+    currentform.reset();
+    debugform.reset();
+    options_.MainFormLeft = mainform->x();
+    options_.MainFormTop = mainform->y();
+    writeWindowOptions(store_, options_);
+    emit finished();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "common/ui/dialogseams.h"
+#include "data/ui/currentform.h"
+#include "link/controllerlink.h"
+#include "link/ui/debugform.h"
+#include "shell/shellstate.h"
+#include "shell/ui/mainform.h"
+
+#include <QObject>
+#include <memory>
+
+// What the program is built from: the two serial ports and everything else from outside.
+struct ProgramServices {
+    SerialPort& direct;
+    SerialPort& modem;
+    const WallClock& clock;
+    ConfigStore& store;
+    ConfigKeyTree* oldKeys; // where an older layout of the store can exist
+    PortMap& portMap;
+    const SerialPortLister& serialPorts;
+    FontChooser& fontChooser;
+    Confirmer& confirmer;
+    QStringList arguments; // after the program name
+    QString programVersion;
+};
+
+// The whole program: the link and the shell's state, and every window, created once in their
+// order with the main window first; each lives for the whole run and is only shown and hidden.
+class Program : public QObject {
+    Q_OBJECT
+public:
+    explicit Program(const ProgramServices& services);
+    ~Program() override;
+
+    // The direct port's COM number leads to this device for the rest of the run (a simulated
+    // controller); the user's own choice for the number stays stored.
+    void useDirectDeviceForRun(const QString& device);
+
+    ControllerLink link;
+    ShellState state;
+    std::unique_ptr<Tmainform> mainform;
+    std::unique_ptr<TCurrentform> currentform;
+    std::unique_ptr<TForm1> debugform;
+
+signals:
+    // The main window closed and the other windows are gone: the program ends.
+    void finished();
+
+private:
+    void createWindows(const ProgramServices& services);
+    void connectWindows();
+    void connectBeeps();
+    void placeMainWindow();
+    void shutDown();
+
+    ConfigStore& store_;
+    const WallClock& clock_;
+    PortMap& portMap_;
+    // The options dialog's values: read at start, the window's position stored at the end.
+    WindowOptions options_;
+};

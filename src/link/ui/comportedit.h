@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+
+// A COM-number edit box with an up-down control limited to 1..254. Every change the user makes,
+// typed or stepped, is reported as the edit's new text; the owner decides the number and shows
+// it back with showNumber.
+class ComPortEdit : public QWidget {
+    Q_OBJECT
+public:
+    explicit ComPortEdit(QWidget* parent = nullptr);
+
+    void showNumber(int number);
+    QString text() const;
+    QLineEdit* edit() const { return edit_; }
+    QToolButton* upButton() const { return up_; }
+    QToolButton* downButton() const { return down_; }
+
+signals:
+    void changed(const QString& text);
+
+private:
+    void step(int by);
+
+    QLineEdit* edit_;
+    QToolButton* up_;
+    QToolButton* down_;
+};

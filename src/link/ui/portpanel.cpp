@@ -1,0 +1,128 @@
+#include "link/ui/portpanel.h"
+
+#include "link/ui/comportedit.h"
+#include "link/ui/devicecombo.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <algorithm>
+
+namespace {
+
+// On Windows COM n is the port itself: there is no device to choose.
+#ifdef Q_OS_WIN
+constexpr bool DevicesChosen = false;
+#else
+constexpr bool DevicesChosen = true;
+#endif
+
+QLabel* heading(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+PortPanel::PortPanel(LinkPorts& ports, LinkState& link, PortMap& portMap,
+                     const SerialPortLister& lister, QWidget* parent)
+    : QFrame(parent), ports_(ports), link_(link), portMap_(portMap) {
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(0, 255, 0));
+    setPalette(colours);
+    createControls(lister);
+    placeControls();
+    connectControls();
+}
+
+void PortPanel::createControls(const SerialPortLister& lister) {
+    Directlab = heading(this);
+    Portlab = new QLabel(this);
+    Baudlab = new QLabel(this);
+    Modemlab = heading(this);
+    Mportlab = new QLabel(this);
+    Timedelaylab = new QLabel(QStringLiteral("Path Time delay"), this);
+    ebDirectComPortNum = new ComPortEdit(this);
+    ebModemComPortNum = new ComPortEdit(this);
+    directDevice = new DeviceCombo(lister, this);
+    modemDevice = new DeviceCombo(lister, this);
+    directDevice->setVisible(DevicesChosen);
+    modemDevice->setVisible(DevicesChosen);
+    baudbox = new QComboBox(this);
+    baudbox->addItems(LinkPorts::BaudTexts);
+    TimedelayEdit = new QSpinBox(this);
+    TimedelayEdit->setRange(2, 20);
+}
+
+void PortPanel::placeControls() {
+    Directlab->setGeometry(8, 4, 120, 20);
+    Portlab->setGeometry(8, 30, 90, 20);
+    ebDirectComPortNum->setGeometry(100, 28, 60, 24);
+    directDevice->setGeometry(8, 56, 281, 24);
+    Baudlab->setGeometry(8, 88, 90, 20);
+    baudbox->setGeometry(100, 86, 80, 24);
+    Modemlab->setGeometry(8, 116, 120, 20);
+    Mportlab->setGeometry(8, 142, 90, 20);
+    ebModemComPortNum->setGeometry(100, 140, 60, 24);
+    modemDevice->setGeometry(8, 168, 281, 24);
+    Timedelaylab->setGeometry(8, 200, 130, 20);
+    TimedelayEdit->setGeometry(140, 198, 50, 24);
+}
+
+void PortPanel::connectControls() {
+    connect(ebDirectComPortNum, &ComPortEdit::changed, this, [this](const QString& text) {
+        ports_.ebDirectComPortNumChange(text);
+        showDevices();
+    });
+    connect(ebModemComPortNum, &ComPortEdit::changed, this, [this](const QString& text) {
+        ports_.ebModemComPortNumChange(text);
+        showDevices();
+    });
+    connect(&ports_, &LinkPorts::comPortNumberShown, this, [this](int port, int number) {
+        (port == LinkPorts::Direct ? ebDirectComPortNum : ebModemComPortNum)->showNumber(number);
+    });
+    connect(baudbox, &QComboBox::activated, this,
+            [this](int index) { ports_.baudboxChange(index); });
+    connect(TimedelayEdit, &QSpinBox::valueChanged, this,
+            [this](int ticks) { link_.pathTimeDelay = ticks; });
+    connect(directDevice, &DeviceCombo::deviceChosen, this,
+            [this](const QString& device) { chooseDevice(LinkPorts::Direct, device); });
+    connect(modemDevice, &DeviceCombo::deviceChosen, this,
+            [this](const QString& device) { chooseDevice(LinkPorts::Modem, device); });
+}
+
+void PortPanel::showLinkValues() {
+    ebDirectComPortNum->showNumber(ports_.DirectPortNumber);
+    ebModemComPortNum->showNumber(ports_.ModemPortNumber);
+    baudbox->setCurrentIndex(std::clamp(ports_.baudIndex, 0, 3));
+    TimedelayEdit->setValue(link_.pathTimeDelay);
+    showDevices();
+}
+
+void PortPanel::showDevices() {
+    directDevice->showDevice(portMap_.deviceFor(ports_.DirectPortNumber));
+    modemDevice->showDevice(portMap_.deviceFor(ports_.ModemPortNumber));
+}
+
+// The port is closed so that the next use opens the chosen device.
+void PortPanel::chooseDevice(int port, const QString& device) {
+    const int number = port == LinkPorts::Direct ? ports_.DirectPortNumber : ports_.ModemPortNumber;
+    if (device == portMap_.deviceFor(number))
+        return;
+    // An emptied choice goes back to the number's usual device.
+    portMap_.setDevice(number, device);
+    if (ports_.port(port).isOpen())
+        ports_.port(port).close();
+    showDevices();
+}
+
+QList<QWidget*> PortPanel::faceControls() const {
+    return {Directlab,          Baudlab,           Portlab, Mportlab,      Modemlab,
+            ebDirectComPortNum, ebModemComPortNum, baudbox, TimedelayEdit, Timedelaylab};
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The desktop program's command line: "--simulate" or "--simulate=vx20|vx40|vx60|vx80" anywhere
+// starts a simulated controller for the run; everything else is left as the program's own
+// arguments, whose first may be "-debug".
+struct CommandLine {
+    QStringList programArguments;
+    std::optional<QString> simulatedModel; // lower case
+    QString error;                         // not empty when the line cannot be used
+};
+
+CommandLine parseCommandLine(const QStringList& argumentsAfterProgram);

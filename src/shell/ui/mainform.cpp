@@ -1,0 +1,283 @@
+#include "shell/ui/mainform.h"
+
+#include "common/ui/languagefont.h"
+#include "link/ui/comportedit.h"
+#include "link/ui/portpanel.h"
+#include "shell/configmigration.h"
+#include "shell/configurationio.h"
+#include "shell/fontchoice.h"
+#include "shell/mainwindowtexts.h"
+#include "shell/startup.h"
+#include "shell/ui/exitpanel.h"
+#include "shell/ui/languagegroup.h"
+#include "shell/ui/maintoolbar.h"
+#include "shell/ui/showhintinstatusbar.h"
+#include "shell/ui/sitepanel.h"
+#include "shell/ui/statusbar.h"
+#include "shell/ui/toolbarimages.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <algorithm>
+
+namespace {
+
+// Controls that take the language's face keep this size of their own.
+constexpr int FaceControlPointSize = 9;
+
+} // namespace
+
+Tmainform::Tmainform(ControllerLink& link, ShellState& state, MainWindowServices services,
+                     QWidget* parent)
+    : QWidget(parent), link_(link), state_(state), services_(std::move(services)) {
+    createControls();
+    bindTexts();
+    connectControls();
+    FormCreate();
+}
+
+void Tmainform::createControls() {
+    toolBar = new MainToolBar(this);
+    sitebutton = new QToolButton(this);
+    sitebutton->setAutoRaise(true);
+    Statusb = new StatusBar(link_.status, this);
+    exitpanel = new ExitPanel(this);
+    Langgroup = new LanguageGroup(this);
+    companel =
+        new PortPanel(link_.ports, link_.state, services_.portMap, services_.serialPorts, this);
+    companel->hide();
+    sitepanel = new SitePanel(this);
+    puTools = new QMenu(this);
+    // The single command tool and the options dialog are not part of this program yet.
+    puTools->addAction(QStringLiteral("&Send Single Command"))->setEnabled(false);
+    puTools->addAction(QStringLiteral("&Options"))->setEnabled(false);
+    for (const int number : {3, 5, 6, 7, 9, 10, 11, 12})
+        toolBar->button(number)->setEnabled(false);
+    faceControls_ = {exitpanel->exitlab};
+    faceControls_ += companel->faceControls();
+    faceControls_ << Statusb;
+    for (QWidget* control : faceControls_) {
+        QFont font = control->font();
+        font.setPointSize(FaceControlPointSize);
+        control->setFont(font);
+    }
+    hintFilter_ = new ShowHintInStatusBar(link_.status, this);
+}
+
+void Tmainform::bindTexts() {
+    using namespace MainText;
+    texts_.captionAndHint(exitpanel->exitlab, exitlab);
+    texts_.captionAndHint(companel->Directlab, Directlab);
+    texts_.captionAndHint(companel->Baudlab, Baudlab);
+    texts_.captionAndHint(companel->Portlab, Portlab);
+    texts_.captionAndHint(companel->Mportlab, Mportlab);
+    texts_.captionAndHint(companel->Modemlab, Modemlab);
+    texts_.hint(companel->ebModemComPortNum, ebModemComPortNumHint);
+    texts_.hint(Statusb, StatusbHint);
+    texts_.hint(Langgroup, LanggroupHint);
+    for (int number = 1; number <= 12; ++number)
+        texts_.hint(toolBar->button(number), ToolButtonHints[static_cast<size_t>(number - 1)]);
+    texts_.hint(companel->baudbox, baudboxHint);
+    texts_.hint(companel->ebDirectComPortNum, ebDirectComPortNumHint);
+    texts_.hint(Langgroup->fontselbut, fontselbutHint);
+}
+
+void Tmainform::connectControls() {
+    connect(toolBar->button(1), &QToolButton::clicked, this, &Tmainform::ToolButton1Click);
+    connect(toolBar->button(2), &QToolButton::clicked, this, &Tmainform::ToolButton2Click);
+    connect(toolBar->button(4), &QToolButton::clicked, this, &Tmainform::ToolButton4Clicked);
+    connect(toolBar->button(8), &QToolButton::clicked, this, &Tmainform::ToolButton8Click);
+    connect(sitebutton, &QToolButton::clicked, this, &Tmainform::sitebuttonClick);
+    connect(exitpanel->exityesBitBtn, &QToolButton::clicked, this, &QWidget::close);
+    connect(exitpanel->exitnoBitBtn, &QToolButton::clicked, this, [this] {
+        exitpanel->hide();
+        fitToVisibleControls();
+    });
+    connect(Langgroup, &LanguageGroup::languageClicked, this, &Tmainform::englishselectClick);
+    connect(Langgroup->fontselbut, &QToolButton::clicked, this, &Tmainform::fontselbutClick);
+    connect(sitepanel->Sitespin, &QSpinBox::valueChanged, this, &Tmainform::SitespinChange);
+    connect(&Timer1, &QTimer::timeout, this, &Tmainform::Timer1Timer);
+    connect(&link_.engine, &TransactionEngine::commFailed, this, [this] {
+        if (link_.state.DirectMode && !link_.ports.Comport1.isOpen())
+            showPortFailure(link_.ports.Comport1.errorString());
+    });
+    for (SerialPort* port : {&link_.ports.Comport1, &link_.ports.Comport2})
+        connect(port, &SerialPort::portFailed, this, &Tmainform::showPortFailure);
+}
+
+// Settings come from the store; the shared state starts afresh; the ports, the language and the
+// debug mode are set. Reads stay refused until the timer's first tick.
+void Tmainform::FormCreate() {
+    link_.state.StartupPending = true;
+    if (services_.oldKeys != nullptr)
+        MigrateOldSettings(*services_.oldKeys);
+    readConfiguration();
+    resetWorkingState(link_, state_);
+    qApp->installEventFilter(hintFilter_);
+    configurePorts(link_);
+    ArrangeMainWindow();
+    sitepanel->Sitespin->setValue(link_.state.siteNumber);
+    SitespinChange(link_.state.siteNumber);
+    Langgroup->tick(link_.state.LanguageIndex);
+    englishselectClick();
+    state_.version.emplace(services_.programVersion);
+    ApplyLanguage();
+    companel->showLinkValues();
+    decideDebugMode();
+    Timer1.start(1000);
+}
+
+void Tmainform::readConfiguration() {
+    state_.configuration = ::readConfiguration(services_.store);
+    applyConfiguration(state_.configuration, link_, state_.identity, services_.portMap);
+    const auto& fonts = state_.configuration.fonts;
+    FontDialog1 = languageFont(fonts, link_.state.LanguageIndex);
+}
+
+void Tmainform::ArrangeMainWindow() {
+    setGeometry(0, 0, Width, 96);
+    toolBar->setGeometry(0, 0, 582, 44);
+    sitebutton->setGeometry(588, 2, MainToolBar::ButtonWidth, MainToolBar::ButtonHeight);
+    Statusb->setGeometry(0, 44, 632, 22);
+    exitpanel->setGeometry(0, 40, 73, 120);
+    Langgroup->setGeometry(40, 40, 65, 177);
+    sitepanel->setGeometry(510, 48, 129, 89);
+    companel->setGeometry(330, 66, 297, 227);
+    fitToVisibleControls();
+}
+
+// The window is as high as its lowest visible control.
+void Tmainform::fitToVisibleControls() {
+    int bottom = 0;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isHidden())
+            bottom = std::max(bottom, child->geometry().bottom() + 1);
+    setFixedSize(Width, bottom);
+}
+
+void Tmainform::togglePanel(QWidget* panel) {
+    panel->setVisible(panel->isHidden());
+    panel->raise();
+    fitToVisibleControls();
+}
+
+void Tmainform::Timer1Timer() {
+    const QDateTime now = services_.clock.now();
+    link_.status.setText(StatusPanels::Clock,
+                         now.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("   ") +
+                             QLocale().toString(now.date(), QLocale::ShortFormat));
+    link_.state.StartupPending = false;
+    link_.ports.comstatusupdate();
+    link_.engine.watchdogStep();
+}
+
+void Tmainform::ToolButton1Click() {
+    togglePanel(exitpanel);
+    exitpanel->Versionlab->setText(state_.version ? state_.version->text() : QString());
+    if (link_.state.DebugMode && exitpanel->isVisible())
+        emit debugWindowWanted();
+}
+
+void Tmainform::ToolButton2Click() {
+    togglePanel(Langgroup);
+}
+
+void Tmainform::ToolButton8Click() {
+    togglePanel(companel);
+}
+
+void Tmainform::sitebuttonClick() {
+    togglePanel(sitepanel);
+    sitebutton->setText(QString::number(sitepanel->Sitespin->value()));
+}
+
+void Tmainform::SitespinChange(int site) {
+    link_.state.siteNumber = site;
+    if (link_.state.SiteMode)
+        sitebutton->setText(QString::number(site));
+}
+
+void Tmainform::englishselectClick() {
+    link_.state.LanguageIndex = Langgroup->tickedLanguage();
+    Langgroup->hide();
+    ApplyLanguage();
+    fitToVisibleControls();
+}
+
+void Tmainform::fontselbutClick() {
+    services_.fontChooser.chooseFont(this, FontDialog1, [this](std::optional<QFont> chosen) {
+        if (chosen) {
+            storeChosenFont(state_.configuration.fonts, link_.state.LanguageIndex, chosen->family(),
+                            chosen->pointSize());
+            FontDialog1 = *chosen;
+        }
+        Langgroup->hide();
+        ApplyLanguage();
+        fitToVisibleControls();
+    });
+}
+
+void Tmainform::ApplyLanguage() {
+    const int language = link_.state.LanguageIndex;
+    const auto& fonts = state_.configuration.fonts;
+    setFont(languageFont(fonts, language));
+    for (QWidget* control : faceControls_)
+        applyFace(control, fonts, language);
+    showSiteTexts();
+    QString caption = text(MainText::ProductCaption, language);
+    if (state_.version)
+        caption += QLatin1Char(' ') + state_.version->text();
+    setWindowTitle(caption);
+    toolBar->setImage(2, ToolImage::FirstFlag + std::clamp(language, 0, 3));
+    texts_.apply(language);
+}
+
+// In site mode the site button shows the site number and opens the site panel; otherwise it
+// would force a periodic log, which this program does not do yet.
+void Tmainform::showSiteTexts() {
+    const int language = link_.state.LanguageIndex;
+    if (link_.state.SiteMode) {
+        sitebutton->setText(QString::number(sitepanel->Sitespin->value()));
+        setHint(sitebutton, text(MainText::SelectSiteHint, language));
+        setHint(sitepanel, text(MainText::SelectSiteHint, language));
+        sitepanel->Sitelab->setText(text(MainText::Sitelab, language));
+    } else {
+        sitebutton->setText(text(MainText::LogCaption, language));
+        setHint(sitebutton, text(MainText::ForceLogHint, language));
+    }
+    sitebutton->setEnabled(link_.state.SiteMode);
+}
+
+void Tmainform::decideDebugMode() {
+    link_.state.DebugMode = debugModeFromArguments(services_.arguments);
+    toolBar->setToolsMenu(link_.state.DebugMode ? puTools : nullptr);
+    toolBar->button(7)->setEnabled(link_.state.DebugMode);
+}
+
+// Tells why a port could not be used: missing, taken by another program, or (on Linux) not
+// open to the user, with what to do about it.
+void Tmainform::showPortFailure(const QString& reason) {
+    if (!reason.isEmpty())
+        link_.status.setText(StatusPanels::Link, reason);
+}
+
+void Tmainform::FormClose() {
+    collectConfiguration(state_.configuration, link_, state_.identity, services_.portMap);
+    writeConfiguration(services_.store, state_.configuration);
+    link_.ports.Comport1.close();
+    link_.ports.Comport2.close();
+    Timer1.stop();
+    emit formClosed();
+}
+
+void Tmainform::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "common/ui/dialogseams.h"
+#include "common/ui/textbindings.h"
+#include "link/controllerlink.h"
+#include "platform/configstore.h"
+#include "platform/portmap.h"
+#include "platform/serialportlister.h"
+#include "platform/wallclock.h"
+#include "shell/shellstate.h"
+
+#include <QTimer>
+#include <QWidget>
+
+class ExitPanel;
+class LanguageGroup;
+class MainToolBar;
+class PortPanel;
+class QMenu;
+class QToolButton;
+class ShowHintInStatusBar;
+class SitePanel;
+class StatusBar;
+
+// What the main window is given from outside: the configuration store (and, where an older
+// layout of it can exist, the key tree to move it from), the port devices, the font dialog, the
+// clock, the command line and the program's version.
+struct MainWindowServices {
+    ConfigStore& store;
+    ConfigKeyTree* oldKeys;
+    PortMap& portMap;
+    const SerialPortLister& serialPorts;
+    FontChooser& fontChooser;
+    const WallClock& clock;
+    QStringList arguments; // after the program name
+    QString programVersion;
+};
+
+// The main window: the tool bar with the command set, the status bar, the small panels the
+// commands open, and the one-second timer. It reads the configuration when it is created and
+// writes it when it closes.
+class Tmainform : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Width = 640;
+
+    Tmainform(ControllerLink& link, ShellState& state, MainWindowServices services,
+              QWidget* parent = nullptr);
+
+    void Timer1Timer();
+    void ApplyLanguage();
+
+    MainToolBar* toolBar;
+    QToolButton* sitebutton;
+    StatusBar* Statusb;
+    ExitPanel* exitpanel;
+    LanguageGroup* Langgroup;
+    PortPanel* companel;
+    SitePanel* sitepanel;
+    QMenu* puTools;
+    QTimer Timer1;
+
+signals:
+    // The current-state button was clicked.
+    void ToolButton4Clicked();
+    // The exit panel opened in debug mode.
+    void debugWindowWanted();
+    // The configuration is written and the ports closed: the other windows go now.
+    void formClosed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void bindTexts();
+    void connectControls();
+    void FormCreate();
+    void readConfiguration();
+    void ArrangeMainWindow();
+    void FormClose();
+    void fitToVisibleControls();
+    void togglePanel(QWidget* panel);
+    void ToolButton1Click();
+    void ToolButton2Click();
+    void ToolButton8Click();
+    void sitebuttonClick();
+    void SitespinChange(int site);
+    void englishselectClick();
+    void fontselbutClick();
+    void showSiteTexts();
+    void decideDebugMode();
+    void showPortFailure(const QString& reason);
+
+    ControllerLink& link_;
+    ShellState& state_;
+    MainWindowServices services_;
+    TextBindings texts_;
+    QList<QWidget*> faceControls_;
+    ShowHintInStatusBar* hintFilter_;
+    // The font dialog starts from the last font chosen, or the start-up language's font.
+    QFont FontDialog1;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "common/ui/dialogseams.h"
+#include "platform/serialportlister.h"
+
+// Dialogs that answer at once with what the test chose, and remember what they were asked.
+class FakeFontChooser : public FontChooser {
+public:
+    std::optional<QFont> answer;
+    QFont offered;
+    int asked = 0;
+    void chooseFont(QWidget*, const QFont& initial,
+                    std::function<void(std::optional<QFont>)> reply) override {
+        ++asked;
+        offered = initial;
+        reply(answer);
+    }
+};
+
+class FakeConfirmer : public Confirmer {
+public:
+    bool answer = true;
+    QString question;
+    void confirm(QWidget*, const QString& asked, std::function<void(bool)> reply) override {
+        question = asked;
+        reply(answer);
+    }
+};
+
+class FakeSerialPortLister : public SerialPortLister {
+public:
+    QList<SerialDeviceInfo> devices;
+    QList<SerialDeviceInfo> availablePorts() const override { return devices; }
+};
