@@ -1,3 +1,4 @@
+#include "historymemory.h"
 #include "testmain.h"
 
 #include "data/history.h"
@@ -5,19 +6,13 @@
 #include <QTest>
 
 namespace {
-void storeRecord(MemoryImage& image, int record, std::array<int, 7> bytes) {
-    const int start = HistoryBlock::FirstRecordAddress + HistoryBlock::RecordSize * record;
-    for (size_t i = 0; i < bytes.size(); ++i)
-        image.store(start + static_cast<int>(i), static_cast<std::uint8_t>(bytes[i]));
-}
-
 // Each record's SOC byte names the record, so a day shows which record it came from.
 MemoryImage numberedRecords(int todayIndex) {
-    MemoryImage image;
-    image.store(HistoryBlock::TodayAddress, static_cast<std::uint8_t>(todayIndex));
+    HistoryMemory memory;
+    memory.today(todayIndex);
     for (int record = 0; record < HistoryBlock::Days; ++record)
-        storeRecord(image, record, {0, 0, 0, 100 + record, 0, 0, 0});
-    return image;
+        memory.record(record, {0, 0, 0, 100 + record, 0, 0, 0});
+    return memory.image();
 }
 } // namespace
 
@@ -25,10 +20,11 @@ class HistoryDecodeTest : public QObject {
     Q_OBJECT
 private slots:
     void workedRecordGivesTheReportTexts() {
-        MemoryImage image;
-        image.store(HistoryBlock::CodeAddress, 4);
-        image.store(HistoryBlock::TodayAddress, 6);
-        storeRecord(image, 6, {0x8F, 0x72, 0x19, 0x64, 0x2C, 0x10, 0x21});
+        const MemoryImage image = HistoryMemory()
+                                      .code(4)
+                                      .today(6)
+                                      .record(6, {0x8F, 0x72, 0x19, 0x64, 0x2C, 0x10, 0x21})
+                                      .image();
         const DayRecord record = historyDay(image, 1);
         QCOMPARE(record.IN, 300);
         QCOMPARE(record.OUT, 528);
@@ -89,8 +85,8 @@ private slots:
         QFETCH(int, nibbles);
         QFETCH(int, in);
         QFETCH(int, out);
-        MemoryImage image;
-        storeRecord(image, 0, {0, 0, 0, 0, lowIn, lowOut, nibbles});
+        const MemoryImage image =
+            HistoryMemory().record(0, {0, 0, 0, 0, lowIn, lowOut, nibbles}).image();
         const DayRecord record = historyDay(image, 1);
         QCOMPARE(record.IN, in);
         QCOMPARE(record.OUT, out);
@@ -120,10 +116,11 @@ private slots:
         QFETCH(int, currentCode);
         QFETCH(int, raw);
         QFETCH(QString, text);
-        MemoryImage image;
-        image.store(HistoryBlock::CodeAddress, static_cast<std::uint8_t>(historyCode));
-        image.store(93, static_cast<std::uint8_t>(currentCode));
-        storeRecord(image, 0, {raw, raw, 0, 0, 0, 0, 0});
+        const MemoryImage image = HistoryMemory()
+                                      .code(historyCode)
+                                      .set(93, currentCode)
+                                      .record(0, {raw, raw, 0, 0, 0, 0, 0})
+                                      .image();
         const HistoryDayTexts texts = historyDayTexts(image, 1);
         QCOMPARE(texts.vmax, text);
         QCOMPARE(texts.vmin, text);
@@ -137,9 +134,9 @@ private slots:
     }
 
     void floatTimeAndChargeAreRawBytes() {
-        MemoryImage image;
-        image.store(HistoryBlock::CodeAddress, 4); // the scale leaves them alone
-        storeRecord(image, 0, {0, 0, 255, 255, 0, 0, 0});
+        // The voltage scale leaves them alone.
+        const MemoryImage image =
+            HistoryMemory().code(4).record(0, {0, 0, 255, 255, 0, 0, 0}).image();
         const HistoryDayTexts texts = historyDayTexts(image, 1);
         QCOMPARE(texts.ftim, QStringLiteral("25.5"));
         QCOMPARE(texts.soc, QStringLiteral("255"));
