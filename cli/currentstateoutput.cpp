@@ -8,10 +8,9 @@
 
 namespace {
 
-// "Int " / "Ext "
 QString withoutPrefix(const QString& text) {
     return text.mid(4);
-}
+} // "Int " / "Ext "
 
 QString withoutUnit(QString text) {
     if (text.endsWith(QLatin1Char('V')))
