@@ -3,11 +3,16 @@
 
 #include "shell/historychart.h"
 #include "shell/ui/historychartpainter.h"
+#include "shell/ui/qtsavedialogs.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 namespace {
@@ -237,9 +242,52 @@ private slots:
     }
 };
 
+// The program's save dialogs open without blocking and answer through their callback.
+class QtSaveDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aConfirmedNameReachesTheCallback() {
+        QWidget parent;
+        QtSaveDialogs dialogs;
+        QStringList chosen;
+        QTemporaryDir dir;
+        dialogs.askSaveFileName(&parent, QStringLiteral("HISTORY DATA"),
+                                QStringLiteral("history.png"), QStringLiteral("PNG (*.png)"),
+                                [&chosen](const QString& path) { chosen << path; });
+        auto* dialog = parent.findChild<QFileDialog*>();
+        QVERIFY(dialog != nullptr);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(chosen.isEmpty()); // nothing waits for the user
+        dialog->selectFile(dir.filePath(QStringLiteral("week")));
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save),
+                          Qt::LeftButton);
+        QCOMPARE(chosen, QStringList{dir.filePath(QStringLiteral("week.png"))});
+    }
+
+    void aCancelledDialogAnswersNothing() {
+        QWidget parent;
+        QtSaveDialogs dialogs;
+        bool called = false;
+        dialogs.askSaveFileName(&parent, {}, QStringLiteral("history.png"), {},
+                                [&called](const QString&) { called = true; });
+        parent.findChild<QFileDialog*>()->reject();
+        QVERIFY(!called);
+    }
+
+    void anErrorIsShownWithoutBlocking() {
+        QWidget parent;
+        QtSaveDialogs dialogs;
+        dialogs.showSaveError(&parent, QStringLiteral("HISTORY DATA"), QStringLiteral("disk full"));
+        auto* box = parent.findChild<QMessageBox*>();
+        QVERIFY(box != nullptr);
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->text(), QStringLiteral("disk full"));
+    }
+};
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return runTests<GraphDrawingTest, GraphImageTest>(argc, argv);
+    return runTests<GraphDrawingTest, GraphImageTest, QtSaveDialogsTest>(argc, argv);
 }
 
 #include "test_graphdrawing.moc"
