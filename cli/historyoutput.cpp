@@ -19,10 +19,13 @@ QStringList columnHeads(const char* day, const std::array<const char*, 6>& colum
 QJsonObject dayObject(const MemoryImage& image, int day) {
     const DayRecord record = historyDay(image, day);
     const HistoryDayTexts texts = historyDayTexts(image, day);
-    return {{QStringLiteral("day"), day},         {QStringLiteral("in"), record.IN},
-            {QStringLiteral("out"), record.OUT},  {QStringLiteral("vmax"), texts.vmax},
-            {QStringLiteral("vmin"), texts.vmin}, {QStringLiteral("ftim"), texts.ftim},
-            {QStringLiteral("soc"), record.SOC}};
+    return {{QStringLiteral("day"), day},
+            {QStringLiteral("in"), record.chargeAh},
+            {QStringLiteral("out"), record.loadAh},
+            {QStringLiteral("vmax"), texts.vmax},
+            {QStringLiteral("vmin"), texts.vmin},
+            {QStringLiteral("ftim"), texts.ftim},
+            {QStringLiteral("soc"), record.stateOfCharge}};
 }
 
 QByteArray json(const ReadResult& result) {

@@ -15,12 +15,12 @@ DayRecord historyRecord(const MemoryImage& image, int recordNumber) {
     const int start = HistoryBlock::FirstRecordAddress + HistoryBlock::RecordSize * recordNumber;
     const int highNibbles = image.at(start + 6);
     DayRecord record;
-    record.VMAX = image.at(start);
-    record.VMIN = image.at(start + 1);
-    record.FTIM = image.at(start + 2);
-    record.SOC = image.at(start + 3);
-    record.IN = (highNibbles & 0x0F) * 256 + image.at(start + 4);
-    record.OUT = (highNibbles >> 4) * 256 + image.at(start + 5);
+    record.maximumVoltage = image.at(start);
+    record.minimumVoltage = image.at(start + 1);
+    record.floatTime = image.at(start + 2);
+    record.stateOfCharge = image.at(start + 3);
+    record.chargeAh = (highNibbles & 0x0F) * 256 + image.at(start + 4);
+    record.loadAh = (highNibbles >> 4) * 256 + image.at(start + 5);
     return record;
 }
 
@@ -36,10 +36,10 @@ HistoryDayTexts historyDayTexts(const MemoryImage& image, int day) {
     const DayRecord record = historyDay(image, day);
     const VoltageScale scale = historyVoltageScale(image);
     return {QString::number(day),
-            QString::number(record.IN),
-            QString::number(record.OUT),
-            formatTenthsUncapped(scale.apply(record.VMAX)),
-            formatTenthsUncapped(scale.apply(record.VMIN)),
-            formatTenthsUncapped(record.FTIM),
-            QString::number(record.SOC)};
+            QString::number(record.chargeAh),
+            QString::number(record.loadAh),
+            formatTenthsUncapped(scale.apply(record.maximumVoltage)),
+            formatTenthsUncapped(scale.apply(record.minimumVoltage)),
+            formatTenthsUncapped(record.floatTime),
+            QString::number(record.stateOfCharge)};
 }

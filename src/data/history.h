@@ -16,14 +16,16 @@ constexpr int RecordSize = 7;
 constexpr int Days = 30;
 } // namespace HistoryBlock
 
-// One day's record: the raw bytes, with the two 12-bit amp-hour counts put together.
+// One day's record (VMAX, VMIN, FTIM, SOC, IN, OUT): the raw bytes, with the two 12-bit
+// amp-hour counts put together. The fields are not named VMAX and so on: termios.h makes VMIN
+// a macro.
 struct DayRecord {
-    int VMAX = 0; // highest battery voltage, raw
-    int VMIN = 0; // lowest battery voltage, raw
-    int FTIM = 0; // time in float, tenths of an hour
-    int SOC = 0;  // state of charge, percent
-    int IN = 0;   // charge Ah, 0..4095
-    int OUT = 0;  // load Ah, 0..4095
+    int maximumVoltage = 0; // raw
+    int minimumVoltage = 0; // raw
+    int floatTime = 0;      // tenths of an hour
+    int stateOfCharge = 0;  // percent
+    int chargeAh = 0;       // 0..4095
+    int loadAh = 0;         // 0..4095
 };
 
 // Today's record number. The controller keeps it in 0..29; a larger byte is reduced modulo 30

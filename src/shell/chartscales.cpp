@@ -31,7 +31,8 @@ AhScale ahScaleFor(const MemoryImage& image, bool charge, bool discharge) {
     int maximum = 0;
     for (int record = 0; record < HistoryBlock::Days; ++record) {
         const DayRecord day = historyRecord(image, record);
-        for (const auto& [selected, value] : {std::pair{charge, day.IN}, {discharge, day.OUT}}) {
+        for (const auto& [selected, value] :
+             {std::pair{charge, day.chargeAh}, {discharge, day.loadAh}}) {
             if (!selected)
                 continue;
             minimum = std::min(minimum, value);

@@ -62,17 +62,17 @@ void addUnitLabels(HistoryChart& chart) {
 int unclampedHeight(int code, const DayRecord& day, const AhScale& ah) {
     switch (code) {
     case GraphCode::ChargeAh:
-        return (day.IN - ah.minimum) * GridStep / ah.step;
+        return (day.chargeAh - ah.minimum) * GridStep / ah.step;
     case GraphCode::DischargeAh:
-        return (day.OUT - ah.minimum) * GridStep / ah.step;
+        return (day.loadAh - ah.minimum) * GridStep / ah.step;
     case GraphCode::VoltageMax:
-        return day.VMAX * 14 / 5 - 196; // 12 V scale: 2.8 pixels a tenth above 7 V
+        return day.maximumVoltage * 14 / 5 - 196; // 12 V scale: 2.8 pixels a tenth above 7 V
     case GraphCode::VoltageMin:
-        return day.VMIN * 14 / 5 - 196;
+        return day.minimumVoltage * 14 / 5 - 196;
     case GraphCode::FloatTime:
-        return day.FTIM * 7 / 5;
+        return day.floatTime * 7 / 5;
     default:
-        return day.SOC * 14 / 5;
+        return day.stateOfCharge * 14 / 5;
     }
 }
 

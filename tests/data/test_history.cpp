@@ -26,8 +26,8 @@ private slots:
                                       .record(6, {0x8F, 0x72, 0x19, 0x64, 0x2C, 0x10, 0x21})
                                       .image();
         const DayRecord record = historyDay(image, 1);
-        QCOMPARE(record.IN, 300);
-        QCOMPARE(record.OUT, 528);
+        QCOMPARE(record.chargeAh, 300);
+        QCOMPARE(record.loadAh, 528);
         QCOMPARE(historyDayTexts(image, 1).fields(),
                  QStringList({"1", "300", "528", "57.2", "45.6", "2.5", "100"}));
     }
@@ -53,7 +53,7 @@ private slots:
         QFETCH(int, todayIndex);
         QFETCH(int, day);
         QFETCH(int, record);
-        QCOMPARE(historyDay(numberedRecords(todayIndex), day).SOC, 100 + record);
+        QCOMPARE(historyDay(numberedRecords(todayIndex), day).stateOfCharge, 100 + record);
     }
 
     void everyIndexKeepsAllDaysInsideTheBlock() {
@@ -61,7 +61,7 @@ private slots:
             const MemoryImage image = numberedRecords(index);
             QSet<int> records;
             for (int day = 1; day <= HistoryBlock::Days; ++day)
-                records.insert(historyDay(image, day).SOC - 100);
+                records.insert(historyDay(image, day).stateOfCharge - 100);
             QCOMPARE(records.size(), HistoryBlock::Days); // each record once, none outside
             QCOMPARE(*std::min_element(records.begin(), records.end()), 0);
             QCOMPARE(*std::max_element(records.begin(), records.end()), 29);
@@ -88,8 +88,8 @@ private slots:
         const MemoryImage image =
             HistoryMemory().record(0, {0, 0, 0, 0, lowIn, lowOut, nibbles}).image();
         const DayRecord record = historyDay(image, 1);
-        QCOMPARE(record.IN, in);
-        QCOMPARE(record.OUT, out);
+        QCOMPARE(record.chargeAh, in);
+        QCOMPARE(record.loadAh, out);
         const HistoryDayTexts texts = historyDayTexts(image, 1);
         QCOMPARE(texts.in, QString::number(in));
         QCOMPARE(texts.out, QString::number(out));

@@ -1,32 +1,17 @@
 #pragma once
 
+#include "answeringsavedialogs.h"
 #include "historymemory.h"
 #include "linkrig.h"
 
 #include "common/languagefonts.h"
 #include "data/identity.h"
 #include "shell/graphstate.h"
-#include "shell/ui/savedialogs.h"
 #include "shell/ui/tgraphform.h"
 
 #include <QComboBox>
 #include <QImage>
 #include <QTest>
-
-// Save dialogs answered by the test: a path to choose (none cancels), errors collected.
-struct AnsweringSaveDialogs : SaveDialogs {
-    QString answer;
-    int asked = 0;
-    QStringList errors;
-
-    void askSaveFileName(QWidget*, const QString&, const QString&, const QString&,
-                         std::function<void(const QString&)> chosen) override {
-        ++asked;
-        if (!answer.isEmpty())
-            chosen(answer);
-    }
-    void showSaveError(QWidget*, const QString&, const QString& text) override { errors << text; }
-};
 
 // The graph window on the fake link, as the program builds it.
 struct GraphWindowRig {
