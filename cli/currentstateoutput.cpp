@@ -92,7 +92,7 @@ QByteArray text(const CurrentStateTexts& texts, bool complete, bool withStatus) 
                        .arg(texts.statusValues[row]);
     }
     if (!complete)
-        out += QStringLiteral("\n(incomplete: the read did not finish)\n");
+        out += incompleteNote();
     return out.toUtf8();
 }
 

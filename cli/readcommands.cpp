@@ -1,6 +1,7 @@
 #include "readcommands.h"
 
 #include "currentstateoutput.h"
+#include "historyoutput.h"
 
 #include <QJsonObject>
 
@@ -14,6 +15,10 @@ const std::vector<ReadCommand>& readCommands() {
          {ReadKind::Current, ReadKind::Status},
          {OutputFormat::Text, OutputFormat::Json},
          [](const ReadResult& r, OutputFormat f) { return printCurrentState(r, f, true); }},
+        {QStringLiteral("history"),
+         {ReadKind::History},
+         {OutputFormat::Text, OutputFormat::Json, OutputFormat::Csv},
+         &printHistory},
     };
     return commands;
 }
@@ -23,6 +28,10 @@ const ReadCommand* findReadCommand(const QString& name) {
         if (command.name == name)
             return &command;
     return nullptr;
+}
+
+QString incompleteNote() {
+    return QStringLiteral("\n(incomplete: the read did not finish)\n");
 }
 
 QJsonObject imageJson(const ReadResult& result) {

@@ -28,6 +28,9 @@ struct ReadCommand {
 const std::vector<ReadCommand>& readCommands();
 const ReadCommand* findReadCommand(const QString& name);
 
+// The line a text output ends with when its read did not finish.
+QString incompleteNote();
+
 // {"0": 12, "93": 1, ...}: the image bytes at the addresses read, for JSON outputs.
 class QJsonObject;
 QJsonObject imageJson(const ReadResult& result);

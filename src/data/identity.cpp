@@ -26,11 +26,6 @@ constexpr std::array<ModelRow, 9> ModelTable{{
     {250, 255, "VX20", -1, 1, 1},
 }};
 
-struct VoltageScale {
-    int numerator;
-    int denominator;
-};
-
 constexpr std::array<VoltageScale, 8> ScaleByCode{
     {{1, 1}, {2, 1}, {8, 3}, {3, 1}, {4, 1}, {1, 1}, {1, 1}, {1, 1}}};
 
@@ -63,8 +58,13 @@ void ControllerIdentity::decode(const MemoryImage& image) {
     SystemVoltageIndex = (image.at(93) & 7) > 4 ? 5 : (image.at(93) & 7);
     if (isHighVoltageVariant(byte0))
         SystemVoltageIndex = byte0 == 249 ? 8 : 7;
-    VoltageScaleNumerator = ScaleByCode[static_cast<size_t>(code)].numerator;
-    VoltageScaleDenominator = ScaleByCode[static_cast<size_t>(code)].denominator;
+    const VoltageScale scale = voltageScaleForCode(code);
+    VoltageScaleNumerator = scale.numerator;
+    VoltageScaleDenominator = scale.denominator;
+}
+
+VoltageScale voltageScaleForCode(int code) {
+    return ScaleByCode[static_cast<size_t>(code & 7)];
 }
 
 QString ControllerIdentity::nominalVoltageText() const {

@@ -4,6 +4,17 @@
 
 #include <QString>
 
+// Raw voltage bytes scale by numerator / denominator (integer division) into tenths of a volt.
+struct VoltageScale {
+    int numerator = 1;
+    int denominator = 1;
+
+    int apply(int raw) const { return raw * numerator / denominator; }
+};
+
+// The scale of a nominal system voltage code (bits 0..2 of address 93 or of the history block).
+VoltageScale voltageScaleForCode(int code);
+
 // What the controller is, decoded from byte 0 (model and version) and address 93 (nominal
 // system voltage code), with the scales that turn raw bytes into volts and amps.
 struct ControllerIdentity {

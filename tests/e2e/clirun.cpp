@@ -26,3 +26,11 @@ CliRun runCli(const QStringList& arguments, int timeoutMs) {
     run.err = process.readAllStandardError();
     return run;
 }
+
+CliRun readJson(const QString& device, const QString& baud, int site, const QString& what,
+                int timeoutMs) {
+    QStringList args{"--port", device, "--baud", baud};
+    if (site >= 0)
+        args << "--site" << QString::number(site);
+    return runCli(args << "read" << what << "--json", timeoutMs);
+}

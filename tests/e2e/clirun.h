@@ -16,4 +16,13 @@ struct CliRun {
     QJsonObject json() const;
 };
 
+// A tenths value as tarvik-cli prints it: 127 is 12.7.
+inline QString tenths(int value) {
+    return QStringLiteral("%1.%2").arg(value / 10).arg(value % 10);
+}
+
 CliRun runCli(const QStringList& arguments, int timeoutMs = 60000);
+
+// "read <what> --json" on a device at a baud rate, with site frames when site is 0..240.
+CliRun readJson(const QString& device, const QString& baud, int site, const QString& what,
+                int timeoutMs = 60000);

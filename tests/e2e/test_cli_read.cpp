@@ -1,51 +1,12 @@
 #include "clirun.h"
+#include "simulatedline.h"
 #include "testmain.h"
-
-#include "sim/controller.h"
-#include "sim/ptyline.h"
 
 #include <QJsonArray>
 #include <QTemporaryDir>
 #include <map>
 #include <pty.h>
 #include <unistd.h>
-
-namespace {
-
-struct SimulatedLine {
-    sim::Controller controller;
-    sim::PtyLine line;
-    explicit SimulatedLine(const sim::ControllerConfig& config, int baud = 2400)
-        : controller(config), line(controller, sim::PtyOptions{baud, false, {}}) {}
-};
-
-sim::ControllerConfig steadyConfig(sim::Model model, sim::SystemVoltage system, int site = -1) {
-    sim::ControllerConfig config;
-    config.model = model;
-    config.system = system;
-    config.site = site;
-    config.drift = false;
-    config.seed = 7;
-    return config;
-}
-
-QString tenths(int value) {
-    return QStringLiteral("%1.%2").arg(value / 10).arg(value % 10);
-}
-
-// Which image address each read frame asked for, in order.
-QList<int> addressesRead(const sim::Controller& controller) {
-    QList<int> out;
-    for (const auto& frame : controller.frames()) {
-        if (frame.command == sim::Command::ReadRam)
-            out << frame.address;
-        else if (frame.command == sim::Command::ReadEeprom)
-            out << frame.address + 256;
-    }
-    return out;
-}
-
-} // namespace
 
 // tarvik-cli against the simulated controller on a pseudo-terminal, through the real serial port.
 class CliReadTest : public QObject {
@@ -77,12 +38,7 @@ private slots:
         SimulatedLine sim(steadyConfig(sim::Model(model), sim::SystemVoltage(system), site),
                           baud.toInt());
         QVERIFY2(sim.line.open(), qPrintable(sim.line.errorString()));
-        QStringList args{"--port", sim.line.devicePath(), "--baud", baud};
-        if (site >= 0)
-            args << "--site" << QString::number(site);
-        const CliRun run = runCli(args << "read"
-                                       << "current"
-                                       << "--json");
+        const CliRun run = readJson(sim.line.devicePath(), baud, site, "current");
         QVERIFY2(run.exitCode == 0, run.err.constData());
         const QJsonObject json = run.json();
         QVERIFY(json.value("complete").toBool());
