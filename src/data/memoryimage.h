@@ -12,7 +12,9 @@ public:
     static constexpr int EepromBase = 256;
 
     std::uint8_t at(int address) const { return bytes_.at(static_cast<std::size_t>(address)); }
-    void store(int address, std::uint8_t value) { bytes_.at(static_cast<std::size_t>(address)) = value; }
+    void store(int address, std::uint8_t value) {
+        bytes_.at(static_cast<std::size_t>(address)) = value;
+    }
     // Little-endian 16-bit value of the pair low, low + 1.
     int word(int lowAddress) const { return at(lowAddress) + 256 * at(lowAddress + 1); }
     void clear() { bytes_.fill(0); }
@@ -28,15 +30,21 @@ class AlarmUnitImage {
 public:
     static constexpr int Size = 21;
     std::uint8_t at(int index) const { return bytes_.at(static_cast<std::size_t>(index)); }
-    void store(int index, std::uint8_t value) { bytes_.at(static_cast<std::size_t>(index)) = value; }
+    void store(int index, std::uint8_t value) {
+        bytes_.at(static_cast<std::size_t>(index)) = value;
+    }
     const std::array<std::uint8_t, Size>& bytes() const { return bytes_; }
 
 private:
     std::array<std::uint8_t, Size> bytes_{};
 };
 
-// Set when a read sequence of the kind ends (also in failure); nothing clears them.
+// Current and status: set when a read sequence of the kind ends (also in failure); nothing clears
+// them. Settings pages 1..5 (index 0..4) and calibration: set once drawn from a read that did not
+// fail; cleared when the site changes or a modem connection ends.
 struct DataValidFlags {
     bool CurrentDataValid = false;
     bool StatusDataValid = false;
+    std::array<bool, 5> SettingsPageValid{};
+    bool CalibrationValid = false;
 };
