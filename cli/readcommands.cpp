@@ -1,17 +1,29 @@
 #include "readcommands.h"
 
+#include "calibrationoutput.h"
 #include "currentstateoutput.h"
+#include "settingsoutput.h"
 
 #include <QJsonObject>
 
 const std::vector<ReadCommand>& readCommands() {
     static const std::vector<ReadCommand> commands{
-        {QStringLiteral("current"), {ReadKind::Current}, {OutputFormat::Text, OutputFormat::Json},
+        {QStringLiteral("current"),
+         {ReadKind::Current},
+         {OutputFormat::Text, OutputFormat::Json},
          [](const ReadResult& r, OutputFormat f) { return printCurrentState(r, f, false); }},
         {QStringLiteral("status"),
          {ReadKind::Current, ReadKind::Status},
          {OutputFormat::Text, OutputFormat::Json},
          [](const ReadResult& r, OutputFormat f) { return printCurrentState(r, f, true); }},
+        {QStringLiteral("settings"),
+         settingsReadTypes(),
+         {OutputFormat::Text, OutputFormat::Json},
+         &printSettings},
+        {QStringLiteral("calibration"),
+         {ReadKind::Calibration},
+         {OutputFormat::Text, OutputFormat::Json},
+         &printCalibration},
     };
     return commands;
 }
