@@ -8,9 +8,9 @@
 
 // What the user asked tarvik-cli to do.
 struct CliArguments {
-    QString port;    // device path or COMn
+    QString port; // device path or COMn
     int baudIndex = 2;
-    int site = -1;   // site mode when 0..240
+    int site = -1;                     // site mode when 0..240
     const ReadCommand* read = nullptr; // what "read <name>" names
     OutputFormat format = OutputFormat::Text;
     bool debug = false;

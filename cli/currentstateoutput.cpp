@@ -8,7 +8,9 @@
 
 namespace {
 
-QString withoutPrefix(const QString& text) { return text.mid(4); } // "Int " / "Ext "
+QString withoutPrefix(const QString& text) {
+    return text.mid(4);
+} // "Int " / "Ext "
 
 QString withoutUnit(QString text) {
     if (text.endsWith(QLatin1Char('V')))
@@ -80,7 +82,8 @@ QByteArray text(const CurrentStateTexts& texts, bool complete, bool withStatus) 
     line("Load Current", texts.Loadlab + QStringLiteral("  (") + texts.Loadlab2 + u')');
     line("Today's Charge Amp Hours",
          texts.Camphrlab + QStringLiteral("  (") + texts.camphrlab2 + u')');
-    line("Today's Load Amp hours", texts.Lamphrlab + QStringLiteral("  (") + texts.lamphrlab2 + u')');
+    line("Today's Load Amp hours",
+         texts.Lamphrlab + QStringLiteral("  (") + texts.lamphrlab2 + u')');
     if (withStatus) {
         out += QStringLiteral("\n%1\n").arg(::text(CurrentText::GridHeading, 0));
         for (size_t row = 0; row < texts.statusValues.size(); ++row)

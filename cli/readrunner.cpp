@@ -13,14 +13,16 @@ ReadRunner::ReadRunner(ControllerLink& link, std::vector<int> readTypes, QObject
     connect(&link_.engine, &TransactionEngine::commFailed, this, [this] {
         portOpened_ = false;
         const QString reason = link_.ports.Comport1.errorString();
-        emit finished(false, reason.isEmpty() ? QStringLiteral("the port cannot be opened")
-                                              : reason);
+        emit finished(false,
+                      reason.isEmpty() ? QStringLiteral("the port cannot be opened") : reason);
     });
     connect(&link_.ports.Comport1, &SerialPort::portFailed, this,
             [this](const QString& reason) { portFailure_ = reason; });
 }
 
-void ReadRunner::start() { startNext(); }
+void ReadRunner::start() {
+    startNext();
+}
 
 void ReadRunner::startNext() {
     const int type = readTypes_.at(next_++);
@@ -33,8 +35,9 @@ void ReadRunner::onReadDone(int readType, bool failed) {
         emit finished(false, failureReason(readType));
         return;
     }
+    // The next read starts once the engine has finished the tick that ended this one.
     if (next_ < readTypes_.size())
-        startNext();
+        QMetaObject::invokeMethod(this, &ReadRunner::startNext, Qt::QueuedConnection);
     else
         emit finished(true, {});
 }

@@ -117,8 +117,8 @@ CurrentStateTexts decodeCurrentState(const MemoryImage& image, ControllerIdentit
     const CurrentReadings r = currentReadings(image, identity);
     addCurrent(out, r.chargeInternal, r.chargeExternal, text(ChargeCurrentTitle, language),
                out.Chargelab, out.Chargelab2);
-    addCurrent(out, r.loadInternal, r.loadExternal, text(LoadCurrentTitle, language),
-               out.Loadlab, out.Loadlab2);
+    addCurrent(out, r.loadInternal, r.loadExternal, text(LoadCurrentTitle, language), out.Loadlab,
+               out.Loadlab2);
     addAmpHours(out, r.chargeAhInternal, r.chargeAhExternal, text(ChargeAhTitle, language),
                 QStringLiteral("  "), out.Camphrlab, out.camphrlab2);
     addAmpHours(out, r.loadAhInternal, r.loadAhExternal, text(LoadAhTitle, language),

@@ -31,13 +31,15 @@ struct VoltageScale {
     int denominator;
 };
 
-constexpr std::array<VoltageScale, 8> ScaleByCode{{{1, 1}, {2, 1}, {8, 3}, {3, 1}, {4, 1},
-                                                   {1, 1}, {1, 1}, {1, 1}}};
+constexpr std::array<VoltageScale, 8> ScaleByCode{
+    {{1, 1}, {2, 1}, {8, 3}, {3, 1}, {4, 1}, {1, 1}, {1, 1}, {1, 1}}};
 
-constexpr std::array<const char*, 9> NominalVoltageTexts{"12V",  "24V",  "32V",  "36V", "48V",
-                                                         "96V",  "108V", "120V", "136"};
+constexpr std::array<const char*, 9> NominalVoltageTexts{"12V", "24V",  "32V",  "36V", "48V",
+                                                         "96V", "108V", "120V", "136"};
 
-bool isHighVoltageVariant(int byte0) { return byte0 >= 240 && byte0 <= 249; }
+bool isHighVoltageVariant(int byte0) {
+    return byte0 >= 240 && byte0 <= 249;
+}
 
 } // namespace
 

@@ -22,7 +22,9 @@ struct ControllerIdentity {
     void decode(const MemoryImage& image);
 
     bool wholeVoltSystem() const { return SystemVoltageIndex >= 5; }
-    int scaleVoltage(int raw) const { return raw * VoltageScaleNumerator / VoltageScaleDenominator; }
+    int scaleVoltage(int raw) const {
+        return raw * VoltageScaleNumerator / VoltageScaleDenominator;
+    }
     QString nominalVoltageText() const;
 };
 

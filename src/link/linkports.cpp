@@ -9,9 +9,8 @@
 const QStringList LinkPorts::BaudTexts{QStringLiteral("300"), QStringLiteral("1200"),
                                        QStringLiteral("2400"), QStringLiteral("9600")};
 
-LinkPorts::LinkPorts(SerialPort& direct, SerialPort& modem, LinkState& state,
-                     StatusPanels& status, TraceLog& trace, const WallClock& clock,
-                     QObject* parent)
+LinkPorts::LinkPorts(SerialPort& direct, SerialPort& modem, LinkState& state, StatusPanels& status,
+                     TraceLog& trace, const WallClock& clock, QObject* parent)
     : QObject(parent), Comport1(direct), Comport2(modem), state_(state), status_(status),
       trace_(trace), clock_(clock) {}
 
@@ -32,15 +31,19 @@ bool LinkPorts::configureAndOpen(SerialPort& port, int comNumber, bool closeFirs
     }
     port.flushInput();
     port.flushOutput();
-    status_.setText(StatusPanels::Link,
-                    text(port.isOpen() ? LinkText::PortOpen : LinkText::PortSetOk,
-                         state_.LanguageIndex));
+    status_.setText(
+        StatusPanels::Link,
+        text(port.isOpen() ? LinkText::PortOpen : LinkText::PortSetOk, state_.LanguageIndex));
     return true;
 }
 
-void LinkPorts::portset1() { configureAndOpen(Comport1, DirectPortNumber, false); }
+void LinkPorts::portset1() {
+    configureAndOpen(Comport1, DirectPortNumber, false);
+}
 
-void LinkPorts::portset2() { configureAndOpen(Comport2, ModemPortNumber, true); }
+void LinkPorts::portset2() {
+    configureAndOpen(Comport2, ModemPortNumber, true);
+}
 
 void LinkPorts::comstatusupdate() {
     if (state_.DirectMode) {

@@ -5,16 +5,19 @@
 // Link status texts of status panel 5.
 namespace LinkText {
 inline constexpr TextRow PortOpen{"Port Open", "Port Ouvert", "串行口打开", "Port geöffnet"};
-inline constexpr TextRow PortSetOk{"Port Set OK", "Port OK", "串行口设立正常", "Porteinstellung OK"};
+inline constexpr TextRow PortSetOk{"Port Set OK", "Port OK", "串行口设立正常",
+                                   "Porteinstellung OK"};
 inline constexpr TextRow PortSetException{"Cant open port-Port Set Exception", "", "不能打开串行口",
                                           "Kann Port nich öffnen"};
-inline constexpr TextRow RequestSent{"Request Sent", "Request Sent", "发送请求", "Anforderung gesendet"};
+inline constexpr TextRow RequestSent{"Request Sent", "Request Sent", "发送请求",
+                                     "Anforderung gesendet"};
 inline constexpr TextRow Timeout{"Timeout", "", "超出计时", "Zeitablauf"};
 inline constexpr TextRow CommFail{"Comm Fail", "", "通信故障", "Kommunikationsfehler"};
 inline constexpr TextRow CantOpenPort{"Cant Open Port", "Port Ferme", "不能打开串行口",
                                       "Kann Port nicht öffnen"};
 inline constexpr TextRow ReadError{"Read Error", "", "阅读错误", "Lesefehler"};
 // A device that keeps answering without a data byte ends the read with this.
-inline constexpr TextRow NoDataReply{"No Data Reply", "Pas de Donnees", "无数据应答", "Antwort ohne Daten"};
+inline constexpr TextRow NoDataReply{"No Data Reply", "Pas de Donnees", "无数据应答",
+                                     "Antwort ohne Daten"};
 inline constexpr const char* BadHandle = "Bad Handle";
 } // namespace LinkText

@@ -27,8 +27,8 @@ const std::vector<int>& readList(int readType) {
     static const std::vector<std::vector<int>> lists{
         {},
         {},
-        {0, 32, 93, 101, 52, 181, 182, 183, 188, 189, 193, 194, 198, 199, 203, 204, 205, 206, 207,
-         213, 217, 221},
+        {0,   32,  93,  101, 52,  181, 182, 183, 188, 189, 193,
+         194, 198, 199, 203, 204, 205, 206, 207, 213, 217, 221},
         {21, 37, 48, 53, 63, 95, 96, 98, 115, 184},
         {0, 48, 93, 33, 115, 69, 70, 71, 101},
         {87, 85, 83, 82, 84, 74, 86, 75, 76, 77, 73, 92},
@@ -45,7 +45,9 @@ const std::vector<int>& readList(int readType) {
     return lists[static_cast<size_t>(readType)];
 }
 
-int readCount(int readType) { return static_cast<int>(readList(readType).size()); }
+int readCount(int readType) {
+    return static_cast<int>(readList(readType).size());
+}
 
 int readAddress(int readType, int readNum) {
     const auto& list = readList(readType);
@@ -110,9 +112,13 @@ int ReadSequencer::readadd() {
     return address;
 }
 
-void ReadSequencer::readnext() { engine_.sendRead(readadd()); }
+void ReadSequencer::readnext() {
+    engine_.sendRead(readadd());
+}
 
-void ReadSequencer::readstep() { emit readStepped(engine_.state.ReadType); }
+void ReadSequencer::readstep() {
+    emit readStepped(engine_.state.ReadType);
+}
 
 void ReadSequencer::readdone() {
     auto& s = engine_.state;

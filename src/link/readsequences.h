@@ -30,8 +30,8 @@ class ReadSequencer : public QObject {
     Q_OBJECT
 public:
     ReadSequencer(TransactionEngine& engine, LinkPorts& ports, LinkState& link,
-                  DataValidFlags& valid, LogReadFlags& log, StatusPanels& status,
-                  TraceLog& trace, QObject* parent = nullptr);
+                  DataValidFlags& valid, LogReadFlags& log, StatusPanels& status, TraceLog& trace,
+                  QObject* parent = nullptr);
 
     // Starts a read sequence; false when refused or when the link is not usable. The type is
     // taken only once the request is accepted, so a refused request never changes the type of

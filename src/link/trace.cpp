@@ -7,9 +7,10 @@ QString traceTimestamp(const QDateTime& time) {
 QString hexDump(const QByteArray& bytes) {
     QString dump;
     for (const char byte : bytes)
-        dump += QStringLiteral("0x") +
-                QStringLiteral("%1").arg(static_cast<quint8>(byte), 2, 16, QLatin1Char('0')).toUpper() +
-                QLatin1Char(' ');
+        dump +=
+            QStringLiteral("0x") +
+            QStringLiteral("%1").arg(static_cast<quint8>(byte), 2, 16, QLatin1Char('0')).toUpper() +
+            QLatin1Char(' ');
     return dump;
 }
 
@@ -21,7 +22,8 @@ QString sentTraceLine(const QDateTime& time, int port, const QByteArray& bytes) 
 }
 
 QString receivedTraceLine(quint8 byte) {
-    return QStringLiteral("Received 1 char: %1").arg(hexDump(QByteArray(1, static_cast<char>(byte))));
+    return QStringLiteral("Received 1 char: %1")
+        .arg(hexDump(QByteArray(1, static_cast<char>(byte))));
 }
 
 QString readAddressTraceLine(int readNum, int address) {

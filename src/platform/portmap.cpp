@@ -15,7 +15,9 @@ void PortMap::setDevice(int comNumber, const QString& device) {
         custom_[comNumber] = device;
 }
 
-void PortMap::clearDevice(int comNumber) { custom_.erase(comNumber); }
+void PortMap::clearDevice(int comNumber) {
+    custom_.erase(comNumber);
+}
 
 QString PortMap::defaultDevice(int comNumber) {
 #ifdef Q_OS_WIN

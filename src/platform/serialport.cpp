@@ -35,4 +35,6 @@ bool SerialPort::removeTimerTrigger(int handle) {
     return true;
 }
 
-bool SerialPort::hasTimerTrigger(int handle) const { return triggers_.count(handle) != 0; }
+bool SerialPort::hasTimerTrigger(int handle) const {
+    return triggers_.count(handle) != 0;
+}

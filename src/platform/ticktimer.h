@@ -25,4 +25,6 @@ public:
 };
 
 // Ticks to milliseconds, converted once: a tick is 10000/182 ms.
-constexpr int ticksToMilliseconds(int ticks) { return ticks * 10000 / 182; }
+constexpr int ticksToMilliseconds(int ticks) {
+    return ticks * 10000 / 182;
+}

@@ -116,13 +116,27 @@ private slots:
         QTest::addColumn<QString>("tenths");
         QTest::addColumn<QString>("uncapped");
         QTest::addColumn<QString>("current");
-        QTest::newRow("127") << 127 << "12.7" << "12.7" << "12.7";
-        QTest::newRow("5") << 5 << "0.5" << "0.5" << "0.5";
-        QTest::newRow("0") << 0 << "0.0" << "0.0" << "0.0";
-        QTest::newRow("999") << 999 << "99.9" << "99.9" << "99.9";
-        QTest::newRow("1000") << 1000 << "100.0" << "100.0" << "100";
-        QTest::newRow("9999") << 9999 << "999.9" << "999.9" << "999";
-        QTest::newRow("10000 caps") << 10000 << "99.9" << "1000.0" << "1000";
+        QTest::newRow("127") << 127 << "12.7"
+                             << "12.7"
+                             << "12.7";
+        QTest::newRow("5") << 5 << "0.5"
+                           << "0.5"
+                           << "0.5";
+        QTest::newRow("0") << 0 << "0.0"
+                           << "0.0"
+                           << "0.0";
+        QTest::newRow("999") << 999 << "99.9"
+                             << "99.9"
+                             << "99.9";
+        QTest::newRow("1000") << 1000 << "100.0"
+                              << "100.0"
+                              << "100";
+        QTest::newRow("9999") << 9999 << "999.9"
+                              << "999.9"
+                              << "999";
+        QTest::newRow("10000 caps") << 10000 << "99.9"
+                                    << "1000.0"
+                                    << "1000";
     }
     void formatters() {
         QFETCH(int, value);
@@ -170,10 +184,14 @@ private slots:
         QTest::addColumn<int>("raw183");
         QTest::addColumn<QString>("battery");
         QTest::addColumn<QString>("range");
-        QTest::newRow("12V") << 0 << 0x00 << 100 << 143 << 120 << "12.5V" << "12.0<V<14.3";
-        QTest::newRow("48V") << 4 << 0x20 << 100 << 143 << 114 << "50.0V" << "45.6<V<57.2";
-        QTest::newRow("32V") << 2 << 0x20 << 10 << 120 << 100 << "32.0V" << "26.6<V<32.0";
-        QTest::newRow("96V whole volts") << 5 << 0x00 << 50 << 110 << 95 << "100V" << "95<V<110";
+        QTest::newRow("12V") << 0 << 0x00 << 100 << 143 << 120 << "12.5V"
+                             << "12.0<V<14.3";
+        QTest::newRow("48V") << 4 << 0x20 << 100 << 143 << 114 << "50.0V"
+                             << "45.6<V<57.2";
+        QTest::newRow("32V") << 2 << 0x20 << 10 << 120 << 100 << "32.0V"
+                             << "26.6<V<32.0";
+        QTest::newRow("96V whole volts") << 5 << 0x00 << 50 << 110 << 95 << "100V"
+                                         << "95<V<110";
     }
     void voltagesPerSystem() {
         QFETCH(int, code93);
@@ -202,22 +220,29 @@ private slots:
         QFETCH(int, config207);
         QFETCH(QString, external);
         ControllerIdentity identity;
-        const auto t =
-            decodeCurrentState(imageWith({{207, config207}, {205, 12}}), identity, 0);
+        const auto t = decodeCurrentState(imageWith({{207, config207}, {205, 12}}), identity, 0);
         QCOMPARE(t.CurrentValueTexts.at(2), external);
     }
 
     void summaryLinesAndValueTexts() {
         ControllerIdentity identity;
         // VX40: charge multiplier 2; external charge 245 tenths; charge Ah 300 + 2; load Ah 5 + 1.
-        const auto t = decodeCurrentState(imageWith({{0, 130}, {213, 200}, {207, 0x04},
-                                                     {205, 245}, {188, 44}, {189, 1}, {193, 2},
-                                                     {198, 5}, {203, 1}, {217, 30}}),
+        const auto t = decodeCurrentState(imageWith({{0, 130},
+                                                     {213, 200},
+                                                     {207, 0x04},
+                                                     {205, 245},
+                                                     {188, 44},
+                                                     {189, 1},
+                                                     {193, 2},
+                                                     {198, 5},
+                                                     {203, 1},
+                                                     {217, 30}}),
                                           identity, 0);
         QCOMPARE(t.CurrentSummaryLines.size(), 4);
         QCOMPARE(t.CurrentSummaryLines.at(0),
                  QStringLiteral("Current In \t64.5A\tInt 40.0\tExt 24.5"));
-        QCOMPARE(t.CurrentSummaryLines.at(1), QStringLiteral("Current Out \t3.0A\tInt 3.0\tExt 0.0"));
+        QCOMPARE(t.CurrentSummaryLines.at(1),
+                 QStringLiteral("Current Out \t3.0A\tInt 3.0\tExt 0.0"));
         QCOMPARE(t.CurrentSummaryLines.at(2), QStringLiteral("Charge \t302Ah\tInt 300\tExt 2"));
         QCOMPARE(t.CurrentSummaryLines.at(3), QStringLiteral("Discharge \t6Ah\tInt 5\tExt 1"));
         QCOMPARE(t.CurrentValueTexts,

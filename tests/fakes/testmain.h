@@ -3,8 +3,27 @@
 #include <QCoreApplication>
 #include <QTest>
 
+// True when the command line names test functions and none of them belongs to this class, so a
+// single function can be run by name in an executable that holds several classes.
+inline bool namesOnlyOtherFunctions(const QObject& test, int argc, char** argv) {
+    bool namedAny = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg.startsWith('-'))
+            return false; // options: let Qt Test decide
+        namedAny = true;
+        const qsizetype colon = arg.indexOf(':'); // function:dataTag
+        const QByteArray function = colon < 0 ? arg : arg.left(colon);
+        if (test.metaObject()->indexOfMethod(function + "()") >= 0)
+            return false;
+    }
+    return namedAny;
+}
+
 template <typename Test> int runTest(int argc, char** argv) {
     Test test;
+    if (namesOnlyOtherFunctions(test, argc, argv))
+        return 0;
     return QTest::qExec(&test, argc, argv);
 }
 

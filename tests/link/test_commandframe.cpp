@@ -25,26 +25,26 @@ private slots:
         QTest::addColumn<bool>("siteMode");
         QTest::addColumn<int>("site");
         QTest::addColumn<QByteArray>("frame");
-        QTest::newRow("read RAM 0x5D plain") << 20 << 0x5D << 0 << false << 0
-                                             << bytes({0x14, 0x5D, 0x00, 0xEB});
-        QTest::newRow("read RAM 0x5D site 240") << 20 << 0x5D << 0 << true << 240
-                                                << bytes({0xF0, 0x14, 0x5D, 0x00, 0x61});
-        QTest::newRow("read RAM 0 plain") << 20 << 0 << 0 << false << 0
-                                          << bytes({0x14, 0x00, 0x00, 0xEB});
-        QTest::newRow("loopback plain") << 187 << 0 << 0 << false << 0
-                                        << bytes({0xBB, 0x00, 0x00, 0x44});
-        QTest::newRow("EEPROM read site 0") << 72 << 0x2B << 0 << true << 0
-                                            << bytes({0x00, 0x48, 0x2B, 0x00, 0x73});
-        QTest::newRow("site sum wraps") << 202 << 255 << 255 << true << 240
-                                        << bytes({240, 202, 255, 255, 184});
-        QTest::newRow("trailer ignores address and data") << 72 << 0xFF << 0x12 << false << 0
-                                                          << bytes({0x48, 0xFF, 0x12, 0xB7});
-        QTest::newRow("RAM write trailer") << 152 << 1 << 2 << false << 0
-                                           << bytes({0x98, 0x01, 0x02, 0x67});
-        QTest::newRow("EEPROM write trailer") << 202 << 1 << 2 << false << 0
-                                              << bytes({0xCA, 0x01, 0x02, 0x35});
-        QTest::newRow("wide values cut to 8 bits") << 20 << 0x15D << 0x101 << false << 0
-                                                   << bytes({0x14, 0x5D, 0x01, 0xEB});
+        QTest::newRow("read RAM 0x5D plain")
+            << 20 << 0x5D << 0 << false << 0 << bytes({0x14, 0x5D, 0x00, 0xEB});
+        QTest::newRow("read RAM 0x5D site 240")
+            << 20 << 0x5D << 0 << true << 240 << bytes({0xF0, 0x14, 0x5D, 0x00, 0x61});
+        QTest::newRow("read RAM 0 plain")
+            << 20 << 0 << 0 << false << 0 << bytes({0x14, 0x00, 0x00, 0xEB});
+        QTest::newRow("loopback plain")
+            << 187 << 0 << 0 << false << 0 << bytes({0xBB, 0x00, 0x00, 0x44});
+        QTest::newRow("EEPROM read site 0")
+            << 72 << 0x2B << 0 << true << 0 << bytes({0x00, 0x48, 0x2B, 0x00, 0x73});
+        QTest::newRow("site sum wraps")
+            << 202 << 255 << 255 << true << 240 << bytes({240, 202, 255, 255, 184});
+        QTest::newRow("trailer ignores address and data")
+            << 72 << 0xFF << 0x12 << false << 0 << bytes({0x48, 0xFF, 0x12, 0xB7});
+        QTest::newRow("RAM write trailer")
+            << 152 << 1 << 2 << false << 0 << bytes({0x98, 0x01, 0x02, 0x67});
+        QTest::newRow("EEPROM write trailer")
+            << 202 << 1 << 2 << false << 0 << bytes({0xCA, 0x01, 0x02, 0x35});
+        QTest::newRow("wide values cut to 8 bits")
+            << 20 << 0x15D << 0x101 << false << 0 << bytes({0x14, 0x5D, 0x01, 0xEB});
     }
     void framesOnTheWire() {
         QFETCH(int, command);
@@ -98,8 +98,8 @@ private slots:
         QTest::newRow("17 18 18") << QList<int>{17, 18, 18} << 3;
         QTest::newRow("5 5") << QList<int>{5, 5} << 2;
         QTest::newRow("zeros count like any value") << QList<int>{0, 0} << 2;
-        QTest::newRow("alternating never") << QList<int>{17, 18, 17, 18, 17, 18, 17, 18, 17, 18, 17}
-                                           << 0;
+        QTest::newRow("alternating never")
+            << QList<int>{17, 18, 17, 18, 17, 18, 17, 18, 17, 18, 17} << 0;
         QTest::newRow("equal but not adjacent") << QList<int>{1, 2, 1} << 0;
     }
     void datamatchAcceptsTwoEqualReadingsInARow() {
@@ -141,8 +141,9 @@ private slots:
     }
     void traceLines() {
         const QDateTime t(QDate(2024, 3, 5), QTime(14, 7, 9));
-        QCOMPARE(sentTraceLine(t, 0, bytes({0xF0, 0x14, 0x5D, 0x00, 0x61})),
-                 QStringLiteral("2024-03-05 14:07:09 Direct Sent 5 chars: 0xF0 0x14 0x5D 0x00 0x61 "));
+        QCOMPARE(
+            sentTraceLine(t, 0, bytes({0xF0, 0x14, 0x5D, 0x00, 0x61})),
+            QStringLiteral("2024-03-05 14:07:09 Direct Sent 5 chars: 0xF0 0x14 0x5D 0x00 0x61 "));
         QCOMPARE(sentTraceLine(t, 1, bytes({0x0A})),
                  QStringLiteral("2024-03-05 14:07:09 Modem Sent 1 chars: 0x0A "));
         QCOMPARE(receivedTraceLine(0xC8), QStringLiteral("Received 1 char: 0xC8 "));

@@ -69,8 +69,8 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
     if (failing_ || !port_.isOpen())
         return;
     failing_ = true;
-    const QString reason = tr("%1: the device stopped answering (%2)")
-                               .arg(deviceName(), port_.errorString());
+    const QString reason =
+        tr("%1: the device stopped answering (%2)").arg(deviceName(), port_.errorString());
     QMetaObject::invokeMethod(
         this,
         [this, reason] {
