@@ -312,6 +312,23 @@ private slots:
         QCOMPARE(w.cell("sgrid2", 0), QStringLiteral(" 5"));
     }
 
+    void calibrationThatCannotBeReadStaysUnread() {
+        SettingsWindowRig w;
+        w.open();
+        w.finishReads(1);
+        w.rig.direct.close();
+        w.rig.direct.failOpen = true;
+        const int opens = w.rig.direct.openCount;
+        w.click("Calbutton");
+        QCOMPARE(w.rig.direct.openCount, opens + 1);
+        QVERIFY(!w.rig.link.valid.CalibrationValid);
+        QCOMPARE(w.column("sgrid1")->colour(), QColor(Qt::red));
+        QVERIFY(w.startEditing("sgrid2", 0) == nullptr);
+        w.click("conbutton1");
+        w.click("Calbutton");
+        QCOMPARE(w.rig.direct.openCount, opens + 2); // tried again, not drawn as if read
+    }
+
     void wholeListPanelOpensAndCancels() {
         SettingsWindowRig w;
         w.open();
