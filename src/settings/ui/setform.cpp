@@ -55,6 +55,15 @@ Tsetform::Tsetform(ControllerLink& link, ControllerIdentity& identity, LanguageF
     FormCreate();
 }
 
+Tsetform::~Tsetform() {
+    // The columns outlive this part of the object: an editor that commits as they go, or a
+    // selection that changes, must not reach it.
+    for (StringColumn* column : {sgrid1, sgrid2, sgrid3}) {
+        column->setEditHandlers({}, {});
+        disconnect(column, nullptr, this, nullptr);
+    }
+}
+
 void Tsetform::FormCreate() {
     setObjectName(QStringLiteral("Tsetform"));
     move(234, 96);

@@ -23,6 +23,7 @@ class Tsetform : public QWidget {
 public:
     Tsetform(ControllerLink& link, ControllerIdentity& identity, LanguageFonts& fonts,
              QWidget* parent = nullptr);
+    ~Tsetform() override;
 
     // The main window's tool button: shows and focuses the window, or hides it; the whole-list
     // panel is hidden either way.

@@ -53,6 +53,14 @@ StringColumn::StringColumn(QWidget* parent) : QTableWidget(0, 1, parent) {
             });
 }
 
+StringColumn::~StringColumn() {
+    // An editor still open is dropped here, while the handlers its delegate calls still exist.
+    opening_ = nullptr;
+    commit_ = nullptr;
+    if (!openEditor_.isNull())
+        closeEditor(openEditor_, QAbstractItemDelegate::NoHint);
+}
+
 void StringColumn::setRows(int count) {
     setRowCount(count);
     for (int row = 0; row < count; ++row)
@@ -113,9 +121,15 @@ void StringColumn::setEditHandlers(EditorOpening opening, EditorCommit commit) {
 }
 
 void StringColumn::closeEditorCommitting() {
-    if (state() != QAbstractItemView::EditingState || openEditor_.isNull())
+    if (openEditor_.isNull())
         return;
     QWidget* editor = openEditor_;
     commitData(editor);
     closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void StringColumn::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (editor == openEditor_)
+        openEditor_ = nullptr;
+    QTableWidget::closeEditor(editor, hint);
 }

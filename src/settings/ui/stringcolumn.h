@@ -19,6 +19,7 @@ public:
     using EditorCommit = std::function<void(int row, const QString& text)>;
 
     explicit StringColumn(QWidget* parent = nullptr);
+    ~StringColumn() override;
 
     void setRows(int count);
     void setCellText(int row, const QString& text);
@@ -34,6 +35,9 @@ public:
 signals:
     // The user moved the current cell to this row.
     void cellSelected(int row);
+
+protected:
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     friend class CellEditorDelegate;
