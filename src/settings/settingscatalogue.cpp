@@ -8,56 +8,57 @@ using F = SettingField;
 using S = Shown;
 using E = EntryRule;
 
+// Address, field, mask of a bits field, shown as, entry rule, redraws the page, RAM only.
 constexpr std::array<SettingDefinition, SettingCount> Definitions{{
-    {48, F::Byte, 0, S::Tenths, E::Tenths, false},                       // 0 VX time
-    {93, F::LowNibble, 0, S::SystemVoltage, E::SystemVoltageCode, true}, // 1
-    {93, F::HighNibble, 0, S::Decimal, E::Whole, false},                 // 2
-    {33, F::Bits, 128, S::Lockout, E::Toggled, false},                   // 3
-    {115, F::Bits, 1, S::OnOff, E::Toggled, false},                      // 4
-    {69, F::Byte, 0, S::Voltage, E::Voltage, false},                     // 5
-    {70, F::Byte, 0, S::Voltage, E::Voltage, false},                     // 6
-    {71, F::Byte, 0, S::Decimal, E::Whole, false},                       // 7
-    {101, F::Bits, 3, S::RegulatorState, E::Stepped, false},             // 8
-    {87, F::Byte, 0, S::Voltage, E::Voltage, false},                     // 9 BMAX
-    {85, F::Byte, 0, S::Voltage, E::Voltage, false},                     // 10
-    {83, F::Byte, 0, S::Tenths, E::Tenths, false},                       // 11
-    {82, F::Byte, 0, S::Decimal, E::Whole, false},                       // 12
-    {84, F::Byte, 0, S::Voltage, E::Voltage, false},                     // 13
-    {74, F::Byte, 0, S::Tenths, E::Tenths, false},                       // 14
-    {86, F::Byte, 0, S::Voltage, E::Voltage, false},                     // 15
-    {75, F::Byte, 0, S::Voltage, E::Voltage, false},                     // 16
-    {76, F::Byte, 0, S::Voltage, E::Voltage, false},                     // 17
-    {77, F::Byte, 0, S::HalfAmps, E::HalfAmps, false},                   // 18
-    {73, F::Byte, 0, S::Decimal, E::Whole, false},                       // 19
-    {92, F::HighNibble, 0, S::Decimal, E::Whole, false},                 // 20
-    {88, F::LowNibble, 0, S::Decimal, E::Whole, false},                  // 21
-    {88, F::HighNibble, 0, S::Decimal, E::Whole, false},                 // 22
-    {89, F::HighNibble, 0, S::Decimal, E::Whole, false},                 // 23
-    {78, F::Byte, 0, S::Voltage, E::Voltage, false},                     // 24
-    {89, F::LowNibble, 0, S::Decimal, E::Whole, false},                  // 25
-    {94, F::Byte, 0, S::BatteryCapacity, E::BatteryCapacity, false},     // 26
-    {72, F::Byte, 0, S::Voltage, E::Voltage, false},                     // 27
-    {102, F::Byte, 0, S::Empty, E::ProcessorReset, false},               // 28
-    {90, F::LowNibble, 0, S::Decimal, E::Whole, true},                   // 29 STRT mode
-    {79, F::Byte, 0, S::ByStartMode, E::ByStartMode, false},             // 30
-    {90, F::HighNibble, 0, S::Decimal, E::Whole, true},                  // 31 STOP mode
-    {80, F::Byte, 0, S::ByStopMode, E::ByStopMode, false},               // 32
-    {91, F::LowNibble, 0, S::Decimal, E::Whole, false},                  // 33 EMOD
-    {91, F::HighNibble, 0, S::Decimal, E::Whole, true},                  // 34 TMOD
-    {81, F::Byte, 0, S::ByTmod, E::ByTmod, false},                       // 35
-    {188, F::Word, 0, S::Decimal, E::Whole, false},                      // 36
-    {193, F::Word, 0, S::Decimal, E::Whole, false},                      // 37
-    {198, F::Word, 0, S::Decimal, E::Whole, false},                      // 38
-    {203, F::Word, 0, S::Decimal, E::Whole, false},                      // 39
-    {116, F::Bits, 2, S::OnOff, E::Toggled, false},                      // 40
-    {92, F::LowNibble, 0, S::Decimal, E::Whole, true},                   // 41 GMOD
-    {64, F::Byte, 0, S::ByGeneratorMode, E::ByGeneratorMode, false},     // 42
-    {65, F::Byte, 0, S::VoltageWhileGeneratorBelow2, E::Voltage, false}, // 43
-    {66, F::Byte, 0, S::DecimalUnlessGenerator3, E::Whole, false},       // 44
-    {67, F::Byte, 0, S::Decimal, E::Whole, false},                       // 45
-    {68, F::Byte, 0, S::Tenths, E::Tenths, false},                       // 46
-    {181, F::Byte, 0, S::Decimal, E::StateOfCharge, false},              // 47
-    {96, F::Byte, 0, S::Decimal, E::Whole, false},                       // 48
+    {48, F::Byte, 0, S::Tenths, E::Tenths, false, true},                        // 0 VX time
+    {93, F::LowNibble, 0, S::SystemVoltage, E::SystemVoltageCode, true, false}, // 1
+    {93, F::HighNibble, 0, S::Decimal, E::Whole, false, false},                 // 2
+    {33, F::Bits, 128, S::Lockout, E::Toggled, false, false},                   // 3
+    {115, F::Bits, 1, S::OnOff, E::Toggled, false, true},                       // 4
+    {69, F::Byte, 0, S::Voltage, E::Voltage, false, false},                     // 5
+    {70, F::Byte, 0, S::Voltage, E::Voltage, false, false},                     // 6
+    {71, F::Byte, 0, S::Decimal, E::Whole, false, false},                       // 7
+    {101, F::Bits, 3, S::RegulatorState, E::Stepped, false, true},              // 8
+    {87, F::Byte, 0, S::Voltage, E::Voltage, false, false},                     // 9 BMAX
+    {85, F::Byte, 0, S::Voltage, E::Voltage, false, false},                     // 10
+    {83, F::Byte, 0, S::Tenths, E::Tenths, false, false},                       // 11
+    {82, F::Byte, 0, S::Decimal, E::Whole, false, false},                       // 12
+    {84, F::Byte, 0, S::Voltage, E::Voltage, false, false},                     // 13
+    {74, F::Byte, 0, S::Tenths, E::Tenths, false, false},                       // 14
+    {86, F::Byte, 0, S::Voltage, E::Voltage, false, false},                     // 15
+    {75, F::Byte, 0, S::Voltage, E::Voltage, false, false},                     // 16
+    {76, F::Byte, 0, S::Voltage, E::Voltage, false, false},                     // 17
+    {77, F::Byte, 0, S::HalfAmps, E::HalfAmps, false, false},                   // 18
+    {73, F::Byte, 0, S::Decimal, E::Whole, false, false},                       // 19
+    {92, F::HighNibble, 0, S::Decimal, E::Whole, false, false},                 // 20
+    {88, F::LowNibble, 0, S::Decimal, E::Whole, false, false},                  // 21
+    {88, F::HighNibble, 0, S::Decimal, E::Whole, false, false},                 // 22
+    {89, F::HighNibble, 0, S::Decimal, E::Whole, false, false},                 // 23
+    {78, F::Byte, 0, S::Voltage, E::Voltage, false, false},                     // 24
+    {89, F::LowNibble, 0, S::Decimal, E::Whole, false, false},                  // 25
+    {94, F::Byte, 0, S::BatteryCapacity, E::BatteryCapacity, false, false},     // 26
+    {72, F::Byte, 0, S::Voltage, E::Voltage, false, false},                     // 27
+    {102, F::Byte, 0, S::Empty, E::ProcessorReset, false, true},                // 28
+    {90, F::LowNibble, 0, S::Decimal, E::Whole, true, false},                   // 29 STRT mode
+    {79, F::Byte, 0, S::ByStartMode, E::ByStartMode, false, false},             // 30
+    {90, F::HighNibble, 0, S::Decimal, E::Whole, true, false},                  // 31 STOP mode
+    {80, F::Byte, 0, S::ByStopMode, E::ByStopMode, false, false},               // 32
+    {91, F::LowNibble, 0, S::Decimal, E::Whole, false, false},                  // 33 EMOD
+    {91, F::HighNibble, 0, S::Decimal, E::Whole, true, false},                  // 34 TMOD
+    {81, F::Byte, 0, S::ByTmod, E::ByTmod, false, false},                       // 35
+    {188, F::Word, 0, S::Decimal, E::Whole, false, true},                       // 36
+    {193, F::Word, 0, S::Decimal, E::Whole, false, true},                       // 37
+    {198, F::Word, 0, S::Decimal, E::Whole, false, true},                       // 38
+    {203, F::Word, 0, S::Decimal, E::Whole, false, true},                       // 39
+    {116, F::Bits, 2, S::OnOff, E::Toggled, false, true},                       // 40
+    {92, F::LowNibble, 0, S::Decimal, E::Whole, true, false},                   // 41 GMOD
+    {64, F::Byte, 0, S::ByGeneratorMode, E::ByGeneratorMode, false, false},     // 42
+    {65, F::Byte, 0, S::VoltageWhileGeneratorBelow2, E::Voltage, false, false}, // 43
+    {66, F::Byte, 0, S::DecimalUnlessGenerator3, E::Whole, false, false},       // 44
+    {67, F::Byte, 0, S::Decimal, E::Whole, false, false},                       // 45
+    {68, F::Byte, 0, S::Tenths, E::Tenths, false, false},                       // 46
+    {181, F::Byte, 0, S::Decimal, E::StateOfCharge, false, true},               // 47
+    {96, F::Byte, 0, S::Decimal, E::Whole, false, true},                        // 48
 }};
 
 // Entries without limits (toggled rows, entries replaced by their variants, unused) hold 0, 0.

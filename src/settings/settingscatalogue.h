@@ -62,6 +62,7 @@ struct SettingDefinition {
     Shown shown;
     EntryRule entry;
     bool redrawsPage; // names, units or formats of other rows of the page follow this one
+    bool ramOnly;     // no non-volatile copy: written to RAM alone
 };
 
 const SettingDefinition& settingDefinition(int setting);

@@ -1,11 +1,8 @@
 #include "settings/settingscommit.h"
 
+#include "settings/settingscatalogue.h"
 #include "settings/settingsentry.h"
 #include "settings/singlechangewrite.h"
-
-namespace {
-constexpr int StateOfChargeSetting = 47;
-}
 
 SettingCommit commitSetting(int setting, const QString& text, MemoryImage& image,
                             const ControllerIdentity& identity, WriteOperands& write) {
@@ -16,7 +13,8 @@ SettingCommit commitSetting(int setting, const QString& text, MemoryImage& image
     const EntryResult entry = applyEntry(setting, text, image, identity);
     if (entry.ampHours)
         write.AhValue = *entry.ampHours;
-    const bool armed = entry.accepted || setting != StateOfChargeSetting;
+    const bool armed =
+        entry.accepted || settingDefinition(setting).entry != EntryRule::StateOfCharge;
     if (armed)
         prepareSettingWrite(write, setting, image);
     return {entry.accepted, armed, entry.accepted && entryRedrawsPage(setting)};

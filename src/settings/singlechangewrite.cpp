@@ -4,19 +4,8 @@
 
 namespace {
 
-constexpr int ResetSetting = 28;
-constexpr int StateOfChargeSetting = 47;
 constexpr int ResetRequestValue = 76;
 constexpr int AmpHoursLowAddress = 211;
-
-bool takesTwoBytes(int setting) {
-    return (setting >= 36 && setting <= 39) || setting == StateOfChargeSetting;
-}
-
-bool livesInRamOnly(int setting) {
-    return setting == 0 || setting == 4 || setting == 8 || setting == ResetSetting ||
-           (setting >= 36 && setting <= 40) || setting == StateOfChargeSetting || setting == 48;
-}
 
 int eepromAddress(int ramAddress) {
     return ramAddress == CalibrationSignAddress ? 0 : ramAddress - 50;
@@ -25,23 +14,23 @@ int eepromAddress(int ramAddress) {
 } // namespace
 
 void prepareSettingWrite(WriteOperands& write, int setting, const MemoryImage& image) {
-    const int address = settingDefinition(setting).address;
-    const bool ramOnly = livesInRamOnly(setting);
-    write.WriteKind =
-        setting == ResetSetting ? WriteOperands::ProcessorReset : WriteOperands::Setting;
+    const SettingDefinition& d = settingDefinition(setting);
+    const bool reset = d.entry == EntryRule::ProcessorReset;
+    const bool stateOfCharge = d.entry == EntryRule::StateOfCharge;
+    const bool twoBytes = d.field == SettingField::Word || stateOfCharge;
+    write.WriteKind = reset ? WriteOperands::ProcessorReset : WriteOperands::Setting;
     write.SettingIndex = setting;
-    write.SettingRamAddress = address;
-    write.EepromWrite = !ramOnly;
-    write.StepCount = !ramOnly || takesTwoBytes(setting) || setting == ResetSetting ? 2 : 1;
-    if (!ramOnly)
-        write.WriteAddress = eepromAddress(address);
+    write.SettingRamAddress = d.address;
+    write.EepromWrite = !d.ramOnly;
+    write.StepCount = !d.ramOnly || twoBytes || reset ? 2 : 1;
+    if (!d.ramOnly)
+        write.WriteAddress = eepromAddress(d.address);
     else
-        write.WriteAddress = setting == StateOfChargeSetting ? AmpHoursLowAddress : address;
-    if (setting == ResetSetting)
+        write.WriteAddress = stateOfCharge ? AmpHoursLowAddress : d.address;
+    if (reset)
         write.WriteValue = ResetRequestValue;
     else
-        write.WriteValue =
-            setting == StateOfChargeSetting ? write.AhValue & 255 : image.at(address);
+        write.WriteValue = stateOfCharge ? write.AhValue & 255 : image.at(d.address);
 }
 
 void prepareCalibrationWrite(WriteOperands& write, int channel, CalibrationPart part,

@@ -10,10 +10,6 @@
 
 #include <QToolButton>
 
-namespace {
-constexpr int ResetSetting = 28;
-}
-
 int Tsetform::settingOfRow(int row) const {
     return settingsPage(CurrentPage).first + row;
 }
@@ -26,7 +22,7 @@ QString Tsetform::sgrid2GetEditText(int row) {
         toggleSetting(setting, link_.image);
         return formatSetting(setting, link_.image, identity_, link_.state.LanguageIndex);
     }
-    return setting == ResetSetting ? QString() : sgrid2->cellText(row);
+    return sgrid2->cellText(row); // the reset row's cell is always empty
 }
 
 void Tsetform::sgrid2SetEditText(int row, const QString& text) {
