@@ -198,6 +198,20 @@ private slots:
         QCOMPARE(int(w.rig.link.image.at(101)), 2);
     }
 
+    void cancelledToggleStillShowsTheNewState() {
+        SettingsWindowRig w;
+        w.open();
+        w.finishReads(1);
+        QLineEdit* editor = w.startEditing("sgrid2", 4);
+        QVERIFY(editor != nullptr);
+        QCOMPARE(editor->text(), QStringLiteral("Off"));
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QTRY_VERIFY(SettingsWindowRig::editorOf(w.column("sgrid2")) == nullptr);
+        QCOMPARE(int(w.rig.link.image.at(115)), 0);
+        QCOMPARE(w.cell("sgrid2", 4), QStringLiteral("Off"));
+        QVERIFY(!w.button("sendbutton")->isEnabled());
+    }
+
     void resetRowOpensEmptyAndPreparesTheReset() {
         SettingsWindowRig w;
         w.open();

@@ -115,6 +115,7 @@ void Tsetform::createColumns() {
                             [this](int row, const QString& text) { sgrid2SetEditText(row, text); });
     connect(sgrid2, &StringColumn::cellSelected, this,
             [this](int row) { sgrid2SelectCell(*sgrid2, row); });
+    connect(sgrid2, &StringColumn::editorClosed, this, &Tsetform::sgrid2EditorClosed);
     sgrid3 = new StringColumn(this);
     sgrid3->setObjectName(QStringLiteral("sgrid3"));
     sgrid3->setEditHandlers({},

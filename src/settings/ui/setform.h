@@ -68,6 +68,7 @@ private:
     QString sgrid2GetEditText(int row);
     void sgrid2SetEditText(int row, const QString& text);
     void sgrid3SetEditText(int row, const QString& text);
+    void sgrid2EditorClosed(int row);
     void commitCalibration(StringColumn& column, int row, CalibrationPart part,
                            const QString& text);
     void sgrid2SelectCell(const StringColumn& column, int row);

@@ -42,6 +42,12 @@ void Tsetform::sgrid2SetEditText(int row, const QString& text) {
         vxbutton->setEnabled(true);
 }
 
+// A row toggled as its editor opened keeps the new value even when the edit is cancelled.
+void Tsetform::sgrid2EditorClosed(int row) {
+    if (SettingsMode)
+        refreshValue(settingOfRow(row));
+}
+
 void Tsetform::sgrid3SetEditText(int row, const QString& text) {
     commitCalibration(*sgrid3, row, CalibrationPart::Offset, text);
 }

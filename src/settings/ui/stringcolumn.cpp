@@ -19,6 +19,7 @@ public:
         editor->setText(column_.opening_ ? column_.opening_(index.row())
                                          : column_.cellText(index.row()));
         column_.openEditor_ = editor;
+        column_.openRow_ = index.row();
         return editor;
     }
     // The text was set when the editor opened; a redraw of the cell must not replace it.
@@ -129,7 +130,10 @@ void StringColumn::closeEditorCommitting() {
 }
 
 void StringColumn::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-    if (editor == openEditor_)
+    const bool tracked = editor == openEditor_;
+    if (tracked)
         openEditor_ = nullptr;
     QTableWidget::closeEditor(editor, hint);
+    if (tracked)
+        emit editorClosed(openRow_);
 }

@@ -35,6 +35,8 @@ public:
 signals:
     // The user moved the current cell to this row.
     void cellSelected(int row);
+    // The editor of this row closed, committed or not (Escape).
+    void editorClosed(int row);
 
 protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
@@ -48,4 +50,5 @@ private:
     EditorOpening opening_;
     EditorCommit commit_;
     QPointer<QWidget> openEditor_;
+    int openRow_ = -1;
 };
