@@ -1,0 +1,73 @@
+// Times a current-state read through the real serial stack against the simulated controller
+// and compares it with the shortest possible read: 22 addresses, each read twice, one reply
+// poll of 2 ticks per read.
+#include "link/controllerlink.h"
+#include "platform/qt/qtserialport.h"
+#include "platform/qt/qtticktimer.h"
+#include "sim/controller.h"
+#include "sim/ptyline.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <cstdio>
+
+namespace {
+
+constexpr double TickSeconds = 1.0 / 18.2;
+constexpr int Runs = 3;
+
+double timeOneRead(int baud) {
+    sim::ControllerConfig config;
+    config.drift = false;
+    sim::Controller controller(config);
+    sim::PtyLine line(controller, sim::PtyOptions{baud, false, {}});
+    if (!line.open()) {
+        std::fprintf(stderr, "cannot open the simulated line: %s\n",
+                     qPrintable(line.errorString()));
+        return -1;
+    }
+    QtTickTimerSource timers;
+    PortMap ports;
+    ports.setDevice(1, line.devicePath());
+    QtSerialPort direct(timers, ports);
+    QtSerialPort modem(timers, ports);
+    SystemWallClock clock;
+    ControllerLink link(direct, modem, clock);
+    link.ports.baudIndex = static_cast<int>(LinkPorts::BaudTexts.indexOf(QString::number(baud)));
+    link.state.StartupPending = false;
+
+    QEventLoop loop;
+    bool failed = true;
+    QObject::connect(&link.reads, &ReadSequencer::readDone, &loop, [&](int, bool readFailed) {
+        failed = readFailed;
+        loop.quit();
+    });
+    QElapsedTimer timer;
+    timer.start();
+    link.startRead(ReadKind::Current, Requester::Window);
+    loop.exec();
+    return failed ? -1 : timer.elapsed() / 1000.0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const double ideal = 44 * 2 * TickSeconds;
+    std::printf("current-state read, %d runs each; ideal 44 x 2 ticks = %.3f s\n", Runs, ideal);
+    for (const int baud : {2400, 9600}) {
+        double total = 0;
+        for (int run = 0; run < Runs; ++run) {
+            const double seconds = timeOneRead(baud);
+            if (seconds < 0) {
+                std::fprintf(stderr, "the read at %d baud failed\n", baud);
+                return 1;
+            }
+            total += seconds;
+        }
+        const double mean = total / Runs;
+        std::printf("%5d baud: %.3f s, %.3f x ideal\n", baud, mean, mean / ideal);
+    }
+    return 0;
+}

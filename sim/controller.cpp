@@ -1,0 +1,33 @@
+#include "sim/controller.h"
+
+#include "sim/commandhandler.h"
+#include "sim/factorysettings.h"
+#include "sim/history.h"
+#include "sim/livestate.h"
+
+namespace sim {
+
+Controller::Controller(const ControllerConfig& config)
+    : config_(config), reader_(config.site >= 0), faults_(config.faults, config.seed),
+      drift_(config) {
+    fillFactorySettings(config_, memory_);
+    fillLiveState(config_, memory_);
+    fillHistory(config_, memory_);
+}
+
+QList<ReplyChunk> Controller::receive(const QByteArray& bytes) {
+    QList<ReplyChunk> replies;
+    for (const Frame& frame : reader_.feed(bytes)) {
+        frames_.append(frame);
+        if (isForMe(frame))
+            replies.append(faults_.shape(executeFrame(frame, memory_)));
+    }
+    return replies;
+}
+
+void Controller::driftStep() {
+    if (config_.drift)
+        drift_.step(memory_);
+}
+
+} // namespace sim

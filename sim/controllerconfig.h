@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace sim {
+
+enum class Model { VX20, VX40, VX60, VX80 };
+
+// The nominal battery system. HighVoltage is the whole-volt VX60 variant with its own identity
+// bytes; the chosen model is then overridden.
+enum class SystemVoltage { V12, V24, V32, V36, V48, HighVoltage };
+
+// Line faults, each a probability 0..1 per reply; silent answers nothing at all.
+struct FaultRates {
+    double drop = 0.0;
+    double noise = 0.0;
+    double lateData = 0.0;
+    bool silent = false;
+};
+
+struct ControllerConfig {
+    Model model = Model::VX40;
+    SystemVoltage system = SystemVoltage::V12;
+    int site = -1; // -1: plain frames; 0..240: site frames for this site only
+    quint32 seed = 1;
+    bool drift = true;
+    FaultRates faults;
+};
+
+} // namespace sim

@@ -1,0 +1,66 @@
+#include "sim/controller.h"
+#include "sim/ptyline.h"
+#include "sim/simoptions.h"
+#include "sim/tcpline.h"
+#include "sim/terminationsignals.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr int BadArgumentsExit = 2;
+constexpr int NoLineExit = 1;
+
+void printLine(std::FILE* stream, const QString& text) {
+    std::fputs(qPrintable(text + QLatin1Char('\n')), stream);
+    std::fflush(stream);
+}
+
+// Opens the line the options ask for and tells the caller where it is; nullptr on failure.
+std::unique_ptr<QObject> openLine(sim::Controller& controller, const sim::SimOptions& options) {
+    if (options.tcpPort >= 0) {
+        auto line = std::make_unique<sim::TcpLine>(controller, options.baud);
+        if (!line->listen(static_cast<quint16>(options.tcpPort))) {
+            printLine(stderr, QStringLiteral("tarvik-sim: %1").arg(line->errorString()));
+            return nullptr;
+        }
+        printLine(stdout, QStringLiteral("tcp:127.0.0.1:%1").arg(line->port()));
+        return line;
+    }
+    auto line = std::make_unique<sim::PtyLine>(
+        controller, sim::PtyOptions{options.baud, options.baudGiven, options.linkPath});
+    if (!line->open()) {
+        printLine(stderr, QStringLiteral("tarvik-sim: %1").arg(line->errorString()));
+        return nullptr;
+    }
+    printLine(stdout, line->devicePath());
+    return line;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    sim::TerminationSignals::block();
+    QCoreApplication app(argc, argv);
+    const auto parsed = sim::parseSimOptions(QCoreApplication::arguments());
+    if (const auto* help = std::get_if<sim::HelpRequested>(&parsed)) {
+        printLine(stdout, help->text);
+        return 0;
+    }
+    if (const auto* bad = std::get_if<sim::BadArguments>(&parsed)) {
+        printLine(stderr, QStringLiteral("tarvik-sim: %1").arg(bad->message));
+        return BadArgumentsExit;
+    }
+    const auto& options = std::get<sim::SimOptions>(parsed);
+
+    sim::TerminationSignals termination;
+    QObject::connect(&termination, &sim::TerminationSignals::received, &app,
+                     &QCoreApplication::quit);
+    sim::Controller controller(options.controller);
+    const std::unique_ptr<QObject> line = openLine(controller, options);
+    if (!line)
+        return NoLineExit;
+    return QCoreApplication::exec();
+}

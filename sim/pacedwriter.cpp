@@ -1,0 +1,72 @@
+#include "sim/pacedwriter.h"
+
+#include "sim/linespeed.h"
+
+#include <algorithm>
+
+namespace sim {
+namespace {
+
+constexpr qint64 NsPerMs = 1000000;
+constexpr qint64 BitsPerByte = 10; // start bit, eight data bits, stop bit
+
+} // namespace
+
+PacedWriter::PacedWriter(Sink sink, QObject* parent) : QObject(parent), sink_(std::move(sink)) {
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &PacedWriter::writeDue);
+    clock_.start();
+    setBaud(DefaultBaud);
+}
+
+void PacedWriter::setBaud(int baud) {
+    byteNs_ = BitsPerByte * 1000 * NsPerMs / baud;
+}
+
+void PacedWriter::enqueue(const QList<ReplyChunk>& chunks) {
+    const bool idle = queue_.empty();
+    for (const ReplyChunk& chunk : chunks) {
+        qint64 pause = chunk.delayMs * NsPerMs;
+        for (const char byte : chunk.bytes) {
+            queue_.push_back({pause, byte});
+            pause = 0;
+        }
+    }
+    if (idle)
+        scheduleNext();
+}
+
+void PacedWriter::discard() {
+    queue_.clear();
+    timer_.stop();
+}
+
+void PacedWriter::scheduleNext() {
+    if (queue_.empty())
+        return;
+    const qint64 now = clock_.nsecsElapsed();
+    dueNs_ = std::max(now + queue_.front().pauseNs, lineFreeNs_);
+    waitUntilDue(now);
+}
+
+// Rounded up: a timer that fires a little late costs nothing, one that fires early would send
+// faster than the line.
+void PacedWriter::waitUntilDue(qint64 now) {
+    timer_.start(static_cast<int>((dueNs_ - now + NsPerMs - 1) / NsPerMs));
+}
+
+void PacedWriter::writeDue() {
+    const qint64 now = clock_.nsecsElapsed();
+    if (now < dueNs_) {
+        waitUntilDue(now);
+        return;
+    }
+    const char byte = queue_.front().byte;
+    queue_.pop_front();
+    lineFreeNs_ = now + byteNs_;
+    sink_(byte);
+    scheduleNext();
+}
+
+} // namespace sim

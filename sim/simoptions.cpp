@@ -1,0 +1,133 @@
+#include "sim/simoptions.h"
+
+#include "sim/controllerprofile.h"
+#include "sim/linespeed.h"
+
+#include <QCommandLineParser>
+#include <optional>
+
+namespace sim {
+namespace {
+
+constexpr int HighestSite = 240;
+
+struct Options {
+    QCommandLineOption model{"model", "Controller model: vx20, vx40, vx60 or vx80.", "model"};
+    QCommandLineOption system{"system", "System voltage: 12, 24, 32, 36, 48 or hv.", "volts"};
+    QCommandLineOption site{"site", "Answer site frames for this site (0..240) only.", "N"};
+    QCommandLineOption baud{"baud", "Line speed; a client at another speed is not heard.", "B"};
+    QCommandLineOption link{"link", "Make a symbolic link to the device here.", "path"};
+    QCommandLineOption tcp{"tcp", "Listen on 127.0.0.1 at this port instead.", "port"};
+    QCommandLineOption drop{"drop", "Probability of a lost reply.", "P"};
+    QCommandLineOption noise{"noise", "Probability of a garbled reply byte.", "P"};
+    QCommandLineOption lateData{"late-data", "Probability of a late data byte.", "P"};
+    QCommandLineOption seed{"seed", "Seed of the history, drift and faults.", "S"};
+    QCommandLineOption noDrift{"no-drift", "Keep the live values still."};
+    QCommandLineOption silent{"silent", "Never answer."};
+};
+
+std::optional<int> integerIn(const QString& text, int low, int high) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && value >= low && value <= high ? std::optional(value) : std::nullopt;
+}
+
+std::optional<double> probability(const QString& text) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok && value >= 0.0 && value <= 1.0 ? std::optional(value) : std::nullopt;
+}
+
+// Each reader leaves the option's default when it is not given, and names the bad value.
+class Reader {
+public:
+    explicit Reader(const QCommandLineParser& parser) : parser_(parser) {}
+
+    template <typename T, typename Parse>
+    void read(const QCommandLineOption& option, T& target, Parse parse) {
+        if (!parser_.isSet(option) || !error.isEmpty())
+            return;
+        const QString text = parser_.value(option);
+        if (const auto value = parse(text))
+            target = *value;
+        else
+            error = QStringLiteral("bad value for --%1: %2").arg(option.names().first(), text);
+    }
+
+    QString error;
+
+private:
+    const QCommandLineParser& parser_;
+};
+
+void readController(Reader& reader, const Options& options, ControllerConfig& controller) {
+    reader.read(options.model, controller.model,
+                [](const QString& text) { return modelNamed(text); });
+    reader.read(options.system, controller.system,
+                [](const QString& text) { return systemNamed(text); });
+    reader.read(options.site, controller.site,
+                [](const QString& text) { return integerIn(text, 0, HighestSite); });
+    reader.read(options.drop, controller.faults.drop, probability);
+    reader.read(options.noise, controller.faults.noise, probability);
+    reader.read(options.lateData, controller.faults.lateData, probability);
+    reader.read(options.seed, controller.seed, [](const QString& text) {
+        bool ok = false;
+        const quint32 value = text.toUInt(&ok);
+        return ok ? std::optional(value) : std::nullopt;
+    });
+}
+
+void readLine(Reader& reader, const Options& options, SimOptions& sim) {
+    reader.read(options.baud, sim.baud, [](const QString& text) {
+        const auto baud = integerIn(text, 1, 1000000);
+        return baud && terminalSpeed(*baud) ? baud : std::nullopt;
+    });
+    reader.read(options.tcp, sim.tcpPort,
+                [](const QString& text) { return integerIn(text, 0, 65535); });
+    reader.read(options.link, sim.linkPath, [](const QString& text) {
+        return text.isEmpty() ? std::nullopt : std::optional(text);
+    });
+}
+
+QString conflict(const QCommandLineParser& parser, const Options& options, const SimOptions& sim) {
+    if (!parser.positionalArguments().isEmpty())
+        return QStringLiteral("unexpected argument: %1").arg(parser.positionalArguments().first());
+    if (sim.controller.system == SystemVoltage::HighVoltage && parser.isSet(options.model) &&
+        sim.controller.model != Model::VX60)
+        return QStringLiteral("--system hv is a VX60 variant");
+    if (sim.tcpPort >= 0 && !sim.linkPath.isEmpty())
+        return QStringLiteral("--link needs a pseudo-terminal, not --tcp");
+    return {};
+}
+
+} // namespace
+
+std::variant<SimOptions, HelpRequested, BadArguments>
+parseSimOptions(const QStringList& arguments) {
+    const Options options;
+    QCommandLineParser parser;
+    parser.setApplicationDescription("A simulated VX charge controller on a pseudo-terminal.");
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.addOptions({options.model, options.system, options.site, options.baud, options.link,
+                       options.tcp, options.drop, options.noise, options.lateData, options.seed,
+                       options.noDrift, options.silent});
+    if (!parser.parse(arguments))
+        return BadArguments{parser.errorText()};
+    if (parser.isSet(help))
+        return HelpRequested{parser.helpText()};
+
+    SimOptions sim;
+    Reader reader(parser);
+    readController(reader, options, sim.controller);
+    readLine(reader, options, sim);
+    if (!reader.error.isEmpty())
+        return BadArguments{reader.error};
+    if (const QString error = conflict(parser, options, sim); !error.isEmpty())
+        return BadArguments{error};
+    sim.baudGiven = parser.isSet(options.baud);
+    sim.controller.drift = !parser.isSet(options.noDrift);
+    sim.controller.faults.silent = parser.isSet(options.silent);
+    return sim;
+}
+
+} // namespace sim

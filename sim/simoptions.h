@@ -1,0 +1,30 @@
+#pragma once
+
+#include "sim/controllerconfig.h"
+#include "sim/linespeed.h"
+
+#include <QString>
+#include <QStringList>
+#include <variant>
+
+namespace sim {
+
+struct SimOptions {
+    ControllerConfig controller;
+    int baud = DefaultBaud;
+    bool baudGiven = false;
+    QString linkPath;
+    int tcpPort = -1; // -1: a pseudo-terminal instead
+};
+
+struct HelpRequested {
+    QString text;
+};
+
+struct BadArguments {
+    QString message;
+};
+
+std::variant<SimOptions, HelpRequested, BadArguments> parseSimOptions(const QStringList& arguments);
+
+} // namespace sim
