@@ -117,4 +117,4 @@ private slots:
 
 TARVIK_WIDGET_TEST_MAIN(SettingsEndToEndTest)
 
-#include "test_settings_e2e.moc"
+#include "test_settings_readall.moc"
