@@ -49,7 +49,7 @@ QToolButton* makeButton(QWidget* parent, const QString& name, int left) {
 
 } // namespace
 
-Tsetform::Tsetform(ControllerLink& link, ControllerIdentity& identity, LanguageFonts& fonts,
+Tsetform::Tsetform(ControllerLink& link, ControllerIdentity& identity, const LanguageFonts& fonts,
                    QWidget* parent)
     : QWidget(parent, Qt::Window), link_(link), identity_(identity), fonts_(fonts) {
     FormCreate();
@@ -72,7 +72,6 @@ void Tsetform::FormCreate() {
     createWholeListPanel();
     connect(&link_.reads, &ReadSequencer::readDone, this, &Tsetform::readDone);
     applyLanguage();
-    FirstDisplay = true;
     showPage(1);
 }
 

@@ -21,7 +21,7 @@ class StringColumn;
 class Tsetform : public QWidget {
     Q_OBJECT
 public:
-    Tsetform(ControllerLink& link, ControllerIdentity& identity, LanguageFonts& fonts,
+    Tsetform(ControllerLink& link, ControllerIdentity& identity, const LanguageFonts& fonts,
              QWidget* parent = nullptr);
     ~Tsetform() override;
 
@@ -83,7 +83,7 @@ private:
 
     ControllerLink& link_;
     ControllerIdentity& identity_;
-    LanguageFonts& fonts_;
+    const LanguageFonts& fonts_;
 
     QWidget* Panel1 = nullptr;
     std::array<QToolButton*, 5> conbuttons{};
