@@ -1,4 +1,5 @@
 #include "settingswindowrig.h"
+#include "shownpage.h"
 #include "widgettestmain.h"
 
 #include "calibrationoutput.h"
@@ -65,15 +66,7 @@ private slots:
                 w.finishReads(page);
             }
             QVERIFY(!w.rig.done.last().at(1).toBool());
-            const SettingsPage& p = settingsPage(page);
-            for (int setting = p.first; setting <= p.last; ++setting) {
-                const int row = setting - p.first;
-                windowRows.append(QJsonObject{{"page", page},
-                                              {"number", setting},
-                                              {"name", w.cell("sgrid1", row)},
-                                              {"value", w.cell("sgrid2", row)},
-                                              {"unit", w.cell("sgrid3", row)}});
-            }
+            appendShownPage(*w.window, page, windowRows);
         }
         for (const int address : addressesOf({4, 5, 6, 7, 8}))
             QCOMPARE(int(w.rig.link.image.at(address)), int(memory[size_t(address)]));

@@ -1,4 +1,5 @@
 #include "clirun.h"
+#include "shownpage.h"
 #include "widgettestmain.h"
 
 #include "platform/qt/qtserialport.h"
@@ -102,15 +103,7 @@ private slots:
             if (page > 1)
                 w.click(QStringLiteral("conbutton%1").arg(page));
             QVERIFY2(w.waitForReads(page), "a page read failed or did not end");
-            const SettingsPage& p = settingsPage(page);
-            for (int setting = p.first; setting <= p.last; ++setting) {
-                const int row = setting - p.first;
-                windowRows.append(QJsonObject{{"page", page},
-                                              {"number", setting},
-                                              {"name", w.cell("sgrid1", row)},
-                                              {"value", w.cell("sgrid2", row)},
-                                              {"unit", w.cell("sgrid3", row)}});
-            }
+            appendShownPage(*w.window, page, windowRows);
         }
         for (int page = 1; page <= SettingsPageCount; ++page)
             for (const int address : readList(settingsPage(page).readType))
