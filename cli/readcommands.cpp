@@ -1,7 +1,9 @@
 #include "readcommands.h"
 
+#include "calibrationoutput.h"
 #include "currentstateoutput.h"
 #include "historyoutput.h"
+#include "settingsoutput.h"
 
 #include <QJsonObject>
 
@@ -19,6 +21,14 @@ const std::vector<ReadCommand>& readCommands() {
          {ReadKind::History},
          {OutputFormat::Text, OutputFormat::Json, OutputFormat::Csv},
          &printHistory},
+        {QStringLiteral("settings"),
+         settingsReadTypes(),
+         {OutputFormat::Text, OutputFormat::Json},
+         &printSettings},
+        {QStringLiteral("calibration"),
+         {ReadKind::Calibration},
+         {OutputFormat::Text, OutputFormat::Json},
+         &printCalibration},
     };
     return commands;
 }

@@ -39,8 +39,12 @@ private:
     std::array<std::uint8_t, Size> bytes_{};
 };
 
-// Set when a read sequence of the kind ends (also in failure); nothing clears them.
+// Current and status: set when a read sequence of the kind ends (also in failure); nothing clears
+// them. Settings pages 1..5 (index 0..4) and calibration: set once drawn from a read that did not
+// fail; cleared when the site changes or a modem connection ends.
 struct DataValidFlags {
     bool CurrentDataValid = false;
     bool StatusDataValid = false;
+    std::array<bool, 5> SettingsPageValid{};
+    bool CalibrationValid = false;
 };

@@ -5,6 +5,7 @@
 #include "link/commandframe.h"
 #include "link/linkports.h"
 #include "link/linkstate.h"
+#include "link/writeoperands.h"
 
 #include <QObject>
 #include <array>
@@ -32,6 +33,7 @@ struct EngineState {
     ReadFailure lastFailure = ReadFailure::None;
     MatchState match;
     WriteEnableState writeEnable;
+    WriteOperands write;
 };
 
 // Sends one frame on the link port and polls for its reply on the port's reply trigger; reads
