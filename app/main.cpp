@@ -7,6 +7,7 @@
 #include "platform/qt/qtserialportlister.h"
 #include "platform/qt/qtticktimer.h"
 #include "platform/qt/winregistrykeytree.h"
+#include "shell/ui/qtsavedialogs.h"
 
 #include "shell/commandline.h"
 
@@ -50,9 +51,10 @@ int main(int argc, char* argv[]) {
     QtSerialPortLister serialPorts;
     QtFontChooser fontChooser;
     QtConfirmer confirmer;
+    QtSaveDialogs saveDialogs;
 
     Program program(ProgramServices{direct, modem, clock, store, oldKeys, portMap, serialPorts,
-                                    fontChooser, confirmer, line.programArguments,
+                                    fontChooser, confirmer, saveDialogs, line.programArguments,
                                     QApplication::applicationVersion()});
     if (simulator)
         program.useDirectDeviceForRun(simulator->devicePath());

@@ -22,28 +22,35 @@ Program::Program(const ProgramServices& services)
 Program::~Program() = default;
 
 // Creation order: the main window, the settings window, the current state, the graphs, help,
-// the file viewer, the alarm unit, the debug window and the options dialog. The settings, graph,
-// help, viewer, alarm-unit and options windows join this order as they are built.
+// the file viewer, the alarm unit, the debug window and the options dialog. The help, viewer,
+// alarm-unit and options windows join this order as they are built.
 void Program::createWindows(const ProgramServices& services) {
     mainform = std::make_unique<Tmainform>(
         link, state,
         MainWindowServices{services.store, services.oldKeys, services.portMap, services.serialPorts,
                            services.fontChooser, services.clock, services.arguments,
                            services.programVersion});
+    setform = std::make_unique<Tsetform>(link, state.identity, state.configuration.fonts);
     currentform = std::make_unique<TCurrentform>(link, state.identity, state.currentTexts,
                                                  state.configuration.fonts);
+    graphform = std::make_unique<Tgraphform>(link, state.identity, state.configuration.fonts,
+                                             state.graph, services.saveDialogs);
     debugform = std::make_unique<TForm1>(link.trace, services.confirmer);
 }
 
 void Program::connectWindows() {
-    QToolButton* currentButton = mainform->toolBar->button(4);
-    connect(mainform.get(), &Tmainform::ToolButton4Clicked, currentform.get(),
-            [this, currentButton] {
-                currentform->ToolButton4Click();
-                currentButton->setChecked(currentform->isVisible());
-            });
-    connect(currentform.get(), &TCurrentform::closed, currentButton,
-            [currentButton] { currentButton->setChecked(false); });
+    connectToolWindow(4, [this] {
+        currentform->ToolButton4Click();
+        return currentform->isVisible();
+    });
+    connect(currentform.get(), &TCurrentform::closed, this, [this] { releaseToolButton(4); });
+    connectToolWindow(5, [this] { return graphform->showOrHide(); });
+    connect(graphform.get(), &Tgraphform::FormClose, this, [this] { releaseToolButton(5); });
+    connectToolWindow(6, [this] {
+        setform->toggleFromToolButton();
+        return setform->isVisible();
+    });
+    connect(setform.get(), &Tsetform::FormClose, this, [this] { releaseToolButton(6); });
     connect(mainform.get(), &Tmainform::debugWindowWanted, debugform.get(), [this] {
         if (debugform->DebugWindowActive())
             return;
@@ -52,6 +59,16 @@ void Program::connectWindows() {
                               QStringLiteral(" Debug Window Opened"));
     });
     connect(mainform.get(), &Tmainform::formClosed, this, &Program::shutDown);
+}
+
+void Program::connectToolWindow(int button, std::function<bool()> showOrHide) {
+    QToolButton* toolButton = mainform->toolBar->button(button);
+    connect(toolButton, &QToolButton::clicked, this,
+            [toolButton, showOrHide] { toolButton->setChecked(showOrHide()); });
+}
+
+void Program::releaseToolButton(int button) {
+    mainform->toolBar->button(button)->setChecked(false);
 }
 
 void Program::useDirectDeviceForRun(const QString& device) {
@@ -68,6 +85,7 @@ void Program::connectBeeps() {
     };
     connect(&link.ports, &LinkPorts::beep, this, beep);
     connect(&link.engine, &TransactionEngine::beep, this, beep);
+    connect(setform.get(), &Tsetform::beep, this, beep);
 }
 
 // The stored position, unless no screen shows it any more.
@@ -82,7 +100,9 @@ void Program::placeMainWindow() {
 }
 
 void Program::shutDown() {
+    setform.reset();
     currentform.reset();
+    graphform.reset();
     debugform.reset();
     options_.MainFormLeft = mainform->x();
     options_.MainFormTop = mainform->y();

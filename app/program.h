@@ -4,10 +4,14 @@
 #include "data/ui/currentform.h"
 #include "link/controllerlink.h"
 #include "link/ui/debugform.h"
+#include "settings/ui/setform.h"
 #include "shell/shellstate.h"
 #include "shell/ui/mainform.h"
+#include "shell/ui/savedialogs.h"
+#include "shell/ui/tgraphform.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 // What the program is built from: the two serial ports and everything else from outside.
@@ -21,6 +25,7 @@ struct ProgramServices {
     const SerialPortLister& serialPorts;
     FontChooser& fontChooser;
     Confirmer& confirmer;
+    SaveDialogs& saveDialogs;
     QStringList arguments; // after the program name
     QString programVersion;
 };
@@ -40,7 +45,9 @@ public:
     ControllerLink link;
     ShellState state;
     std::unique_ptr<Tmainform> mainform;
+    std::unique_ptr<Tsetform> setform;
     std::unique_ptr<TCurrentform> currentform;
+    std::unique_ptr<Tgraphform> graphform;
     std::unique_ptr<TForm1> debugform;
 
 signals:
@@ -50,6 +57,9 @@ signals:
 private:
     void createWindows(const ProgramServices& services);
     void connectWindows();
+    // A check button of the tool bar that shows and hides a window: down while it is shown.
+    void connectToolWindow(int button, std::function<bool()> showOrHide);
+    void releaseToolButton(int button);
     void connectBeeps();
     void placeMainWindow();
     void shutDown();

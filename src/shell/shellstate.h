@@ -2,6 +2,7 @@
 
 #include "data/currentreporttexts.h"
 #include "data/identity.h"
+#include "shell/graphstate.h"
 #include "shell/shellconfiguration.h"
 #include "shell/version.h"
 
@@ -14,6 +15,7 @@ struct ShellState {
     ShellConfiguration configuration;
     ControllerIdentity identity;
     CurrentReportTexts currentTexts;
+    GraphState graph;
     // Made late in the main window's creation; the caption shows the product alone until then.
     std::optional<T_Version> version;
 };

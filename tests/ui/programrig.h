@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answeringsavedialogs.h"
 #include "fakecontroller.h"
 #include "fakeserialport.h"
 #include "fixedwallclock.h"
@@ -13,7 +14,7 @@
 struct ProgramRig {
     explicit ProgramRig(MemoryConfigStore& store, const QStringList& arguments = {})
         : program(ProgramServices{direct, modem, clock, store, &store, portMap, lister, fonts,
-                                  confirmer, arguments, QStringLiteral("2.10.7")}) {
+                                  confirmer, saveDialogs, arguments, QStringLiteral("2.10.7")}) {
         program.mainform->show();
     }
 
@@ -44,5 +45,6 @@ struct ProgramRig {
     FakeSerialPortLister lister;
     FakeFontChooser fonts;
     FakeConfirmer confirmer;
+    AnsweringSaveDialogs saveDialogs;
     Program program;
 };

@@ -1,3 +1,4 @@
+#include "fakecontroller.h"
 #include "programrig.h"
 #include "widgettestmain.h"
 
@@ -18,6 +19,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
+#include <map>
 
 namespace {
 
@@ -65,13 +67,53 @@ private slots:
     void commandsOfLaterWindowsAreDisabled() {
         ProgramRig rig(*store);
         MainToolBar* bar = rig.program.mainform->toolBar;
-        for (const int number : {3, 5, 6, 7, 9, 10, 11, 12})
+        for (const int number : {3, 7, 9, 10, 11, 12})
             QVERIFY2(!bar->button(number)->isEnabled(), qPrintable(QString::number(number)));
-        for (const int number : {1, 2, 4, 8})
+        for (const int number : {1, 2, 4, 5, 6, 8})
             QVERIFY(bar->button(number)->isEnabled());
         QCOMPARE(bar->button(7)->menu(), nullptr);
         QVERIFY(!rig.program.mainform->sitebutton->isEnabled());
         QCOMPARE(rig.program.mainform->sitebutton->text(), QStringLiteral("LOG"));
+    }
+
+    // The current-state, history and settings buttons: down while their window shows, which reads
+    // what it lacks when it opens; a second click hides it, its close box raises the button.
+    void toolWindowButtonsShowReadAndHide_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("firstAddress");
+        QTest::newRow("current state") << 4 << 221;
+        QTest::newRow("history") << 5 << 93;
+        QTest::newRow("settings") << 6 << 101;
+    }
+    void toolWindowButtonsShowReadAndHide() {
+        QFETCH(int, button);
+        QFETCH(int, firstAddress);
+        ProgramRig rig(*store);
+        answerReadsFrom(rig.direct, rig.program.link.state, {});
+        rig.finishStartup();
+        Program& program = rig.program;
+        const std::map<int, QWidget*> windows{{4, program.currentform.get()},
+                                              {5, program.graphform.get()},
+                                              {6, program.setform.get()}};
+        QWidget* window = windows.at(button);
+        QToolButton* toolButton = program.mainform->toolBar->button(button);
+
+        QTest::mouseClick(toolButton, Qt::LeftButton);
+        QVERIFY(window->isVisible());
+        QVERIFY(toolButton->isChecked());
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        rig.runLink();
+        QVERIFY(!rig.addressesSent().isEmpty());
+        QCOMPARE(rig.addressesSent().first(), firstAddress);
+        QVERIFY(!program.link.engine.state.Busy);
+
+        QTest::mouseClick(toolButton, Qt::LeftButton);
+        QVERIFY(!window->isVisible());
+        QVERIFY(!toolButton->isChecked());
+        QTest::mouseClick(toolButton, Qt::LeftButton);
+        QVERIFY(toolButton->isChecked());
+        window->close();
+        QVERIFY(!toolButton->isChecked());
     }
 
     void exitPanelTwiceHidesIt() {

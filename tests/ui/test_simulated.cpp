@@ -1,3 +1,4 @@
+#include "answeringsavedialogs.h"
 #include "fixedwallclock.h"
 #include "memoryconfigstore.h"
 #include "uifakes.h"
@@ -33,6 +34,7 @@ private slots:
         FakeSerialPortLister lister;
         FakeFontChooser fonts;
         FakeConfirmer confirmer;
+        AnsweringSaveDialogs saveDialogs;
         Program program(ProgramServices{direct,
                                         modem,
                                         clock,
@@ -42,6 +44,7 @@ private slots:
                                         lister,
                                         fonts,
                                         confirmer,
+                                        saveDialogs,
                                         {},
                                         QStringLiteral("1.0")});
         program.useDirectDeviceForRun(simulator.devicePath());

@@ -58,7 +58,7 @@ void Tmainform::createControls() {
     // The single command tool and the options dialog are not part of this program yet.
     puTools->addAction(QStringLiteral("&Send Single Command"))->setEnabled(false);
     puTools->addAction(QStringLiteral("&Options"))->setEnabled(false);
-    for (const int number : {3, 5, 6, 7, 9, 10, 11, 12})
+    for (const int number : {3, 7, 9, 10, 11, 12})
         toolBar->button(number)->setEnabled(false);
     faceControls_ = {exitpanel->exitlab};
     faceControls_ += companel->faceControls();
@@ -92,7 +92,6 @@ void Tmainform::bindTexts() {
 void Tmainform::connectControls() {
     connect(toolBar->button(1), &QToolButton::clicked, this, &Tmainform::ToolButton1Click);
     connect(toolBar->button(2), &QToolButton::clicked, this, &Tmainform::ToolButton2Click);
-    connect(toolBar->button(4), &QToolButton::clicked, this, &Tmainform::ToolButton4Clicked);
     connect(toolBar->button(8), &QToolButton::clicked, this, &Tmainform::ToolButton8Click);
     connect(sitebutton, &QToolButton::clicked, this, &Tmainform::sitebuttonClick);
     connect(exitpanel->exityesBitBtn, &QToolButton::clicked, this, &QWidget::close);

@@ -61,8 +61,6 @@ public:
     QTimer Timer1;
 
 signals:
-    // The current-state button was clicked.
-    void ToolButton4Clicked();
     // The exit panel opened in debug mode.
     void debugWindowWanted();
     // The configuration is written and the ports closed: the other windows go now.
