@@ -1,13 +1,11 @@
 #include "answeringsavedialogs.h"
 #include "historyoracle.h"
+#include "programlink.h"
 #include "simulatedline.h"
 #include "testmain.h"
 
 #include "common/languagefonts.h"
 #include "data/identity.h"
-#include "link/controllerlink.h"
-#include "platform/qt/qtserialport.h"
-#include "platform/qt/qtticktimer.h"
 #include "shell/graphstate.h"
 #include "shell/historychart.h"
 #include "shell/ui/historychartpainter.h"
@@ -15,22 +13,6 @@
 
 #include <QApplication>
 #include <QSignalSpy>
-
-// The program's link on its real serial port, pointed at a device path.
-struct ProgramLink {
-    QtTickTimerSource timers;
-    PortMap portMap;
-    QtSerialPort direct{timers, portMap};
-    QtSerialPort modem{timers, portMap};
-    SystemWallClock clock;
-    ControllerLink link{direct, modem, clock};
-
-    explicit ProgramLink(const QString& device) {
-        portMap.setDevice(1, device);
-        link.ports.DirectPortNumber = 1;
-        link.state.StartupPending = false;
-    }
-};
 
 // The graph window reads the simulated controller's history and draws it.
 class HistoryGraphTest : public QObject {

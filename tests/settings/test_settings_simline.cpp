@@ -1,15 +1,13 @@
 #include "clirun.h"
+#include "programlink.h"
 #include "shownpage.h"
+#include "simulatedline.h"
 #include "widgettestmain.h"
 
-#include "platform/qt/qtserialport.h"
-#include "platform/qt/qtticktimer.h"
 #include "settings/calibration.h"
 #include "settings/settingscatalogue.h"
 #include "settings/ui/setform.h"
 #include "settings/ui/stringcolumn.h"
-#include "sim/controller.h"
-#include "sim/ptyline.h"
 
 #include <QJsonArray>
 #include <QToolButton>
@@ -19,32 +17,20 @@ namespace {
 
 constexpr int ReadTimeoutMs = 30000;
 
-sim::ControllerConfig steadyController(sim::Model model, sim::SystemVoltage system) {
-    sim::ControllerConfig config;
-    config.model = model;
-    config.system = system;
-    config.drift = false;
-    config.seed = 5;
-    return config;
-}
-
 // The settings window of the program, on the real serial port, reading a simulated controller.
 struct WindowOnSimulator {
-    sim::Controller controller;
-    sim::PtyLine line;
-    QtTickTimerSource timers;
-    PortMap portMap;
-    QtSerialPort direct{timers, portMap};
-    QtSerialPort modem{timers, portMap};
-    SystemWallClock clock;
-    ControllerLink link{direct, modem, clock};
+    SimulatedLine sim;
+    ProgramLink program;
+    ControllerLink& link = program.link;
+    sim::PtyLine& line = sim.line;
     ControllerIdentity identity;
     LanguageFonts fonts;
     std::unique_ptr<Tsetform> window;
     int readsDone = 0;
 
+    // The device is known once the line is open.
     explicit WindowOnSimulator(const sim::ControllerConfig& config)
-        : controller(config), line(controller, sim::PtyOptions{9600, false, {}}) {
+        : sim(config, 9600), program(QString(), 3) {
         QObject::connect(&link.reads, &ReadSequencer::readDone,
                          [this](int, bool failed) { readsDone += failed ? 1000 : 1; });
     }
@@ -52,10 +38,7 @@ struct WindowOnSimulator {
     bool start() {
         if (!line.open())
             return false;
-        portMap.setDevice(1, line.devicePath());
-        link.ports.DirectPortNumber = 1;
-        link.ports.baudIndex = 3; // 9600
-        link.state.StartupPending = false;
+        program.pointAt(line.devicePath());
         window = std::make_unique<Tsetform>(link, identity, fonts);
         window->show();
         window->activateWindow();
@@ -73,7 +56,7 @@ struct WindowOnSimulator {
     QString cell(const char* column, int row) const {
         return window->findChild<StringColumn*>(QString::fromLatin1(column))->cellText(row);
     }
-    int byte(int address) const { return controller.imageByte(address); }
+    int byte(int address) const { return sim.controller.imageByte(address); }
 };
 
 } // namespace
@@ -92,7 +75,7 @@ private slots:
     void windowAndCommandLineShowTheControllersSettings() {
         QFETCH(int, model);
         QFETCH(int, system);
-        WindowOnSimulator w(steadyController(sim::Model(model), sim::SystemVoltage(system)));
+        WindowOnSimulator w(steadyConfig(sim::Model(model), sim::SystemVoltage(system)));
         QVERIFY2(w.start(), qPrintable(w.line.errorString()));
         QJsonArray windowRows;
         for (int page = 1; page <= SettingsPageCount; ++page) {
@@ -106,7 +89,7 @@ private slots:
                 QCOMPARE(int(w.link.image.at(address)), w.byte(address));
         checkAgainstTheControllersBytes(windowRows, w);
 
-        w.direct.close(); // the port is the command line's now
+        w.program.direct.close(); // the port is the command line's now
         const CliRun run =
             runCli({"--port", w.line.devicePath(), "--baud", "9600", "read", "settings", "--json"});
         QVERIFY2(run.exitCode == 0, run.err.constData());
@@ -115,14 +98,14 @@ private slots:
     }
 
     void calibrationInTheWindowAndTheCommandLine() {
-        WindowOnSimulator w(steadyController(sim::Model::VX80, sim::SystemVoltage::V12));
+        WindowOnSimulator w(steadyConfig(sim::Model::VX80, sim::SystemVoltage::V12));
         QVERIFY2(w.start(), qPrintable(w.line.errorString()));
         QVERIFY(w.waitForReads(1));
         w.click(QStringLiteral("Calbutton"));
         QVERIFY(w.waitForReads(2));
         QVERIFY(w.link.valid.CalibrationValid);
 
-        w.direct.close(); // the port is the command line's now
+        w.program.direct.close(); // the port is the command line's now
         const CliRun run = runCli(
             {"--port", w.line.devicePath(), "--baud", "9600", "read", "calibration", "--json"});
         QVERIFY2(run.exitCode == 0, run.err.constData());
