@@ -54,7 +54,7 @@ MainToolBar::MainToolBar(QWidget* parent) : QWidget(parent) {
 }
 
 void MainToolBar::setImage(int number, int imageIndex) {
-    button(number)->setIcon(QIcon(toolBarImage(imageIndex)));
+    button(number)->setIcon(toolBarIcon(imageIndex));
 }
 
 void MainToolBar::setToolsMenu(QMenu* menu) {

@@ -223,6 +223,17 @@ QPixmap toolBarImage(int index) {
     return found == painters.end() ? QPixmap() : draw(found->second);
 }
 
+QIcon toolBarIcon(int index) {
+    const QPixmap image = toolBarImage(index);
+    QIcon icon(image);
+    const auto faded = [&image](QPainter& p) {
+        p.setOpacity(0.3);
+        p.drawPixmap(0, 0, image);
+    };
+    icon.addPixmap(draw(faded, image.width(), image.height()), QIcon::Disabled);
+    return icon;
+}
+
 QPixmap confirmGlyph() {
     return draw([](QPainter& p) {
         p.setPen(pen(QColor(0, 150, 0), 4));

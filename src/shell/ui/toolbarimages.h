@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 
 // The tool bar's image list, drawn here: index 0 exit, 1 help, 2 current state, 3 history,
@@ -11,6 +12,9 @@ constexpr int Exit = 0, Help = 1, Current = 2, History = 3, Settings = 4, ModemS
 }
 
 QPixmap toolBarImage(int index);
+// The image as a tool button's icon; disabled, it is pale, so that dark images such as the
+// handset do not look usable.
+QIcon toolBarIcon(int index);
 // The flag of a language 0..3, as wide as the tool bar's images.
 QPixmap languageFlag(int languageIndex);
 // Glyphs of the exit panel's buttons and the font button.
