@@ -63,8 +63,9 @@ void Program::connectWindows() {
 
 void Program::connectToolWindow(int button, std::function<bool()> showOrHide) {
     QToolButton* toolButton = mainform->toolBar->button(button);
-    connect(toolButton, &QToolButton::clicked, this,
-            [toolButton, showOrHide] { toolButton->setChecked(showOrHide()); });
+    connect(
+        toolButton, &QToolButton::clicked, this,
+        [toolButton, showOrHide = std::move(showOrHide)] { toolButton->setChecked(showOrHide()); });
 }
 
 void Program::releaseToolButton(int button) {
