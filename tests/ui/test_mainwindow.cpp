@@ -178,7 +178,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&view));
         QCOMPARE(view.windowTitle(), QStringLiteral("Aktueller Status"));
         QCOMPARE(view.Curstring->item(1, 0)->text(), QStringLiteral("VX Uhrzeit"));
-        QCOMPARE(view.Statelab->text(), QStringLiteral("HAUPTLADUNG"));
+        QCOMPARE(view.Chargetitle->text(), QStringLiteral("Ladestrom"));
         QCOMPARE(view.Waitlab1->text(), QStringLiteral("Warte auf Übertragung"));
     }
 
