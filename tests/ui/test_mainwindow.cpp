@@ -209,12 +209,12 @@ private slots:
         Tmainform& main = *rig.program.mainform;
         QTest::mouseClick(main.toolBar->button(2), Qt::LeftButton);
         QTest::mouseClick(main.Langgroup->germanselect, Qt::LeftButton);
-        rig.fonts.answer = QFont(QStringLiteral("DejaVu Serif"), 20);
+        rig.fonts.answer = QFont(QStringLiteral("DejaVu Serif"), 13);
         QTest::mouseClick(main.toolBar->button(2), Qt::LeftButton);
         QTest::mouseClick(main.Langgroup->fontselbut, Qt::LeftButton);
         const LanguageFonts& fonts = rig.program.state.configuration.fonts;
         QCOMPARE(fonts.LangFontName[3], QStringLiteral("DejaVu Serif"));
-        QCOMPARE(fonts.LangFontSize[3], 14);
+        QCOMPARE(fonts.LangFontSize[3], 13);
         QCOMPARE(fonts.LangFontName[0], QStringLiteral("Arial"));
         QCOMPARE(main.font().family(), QStringLiteral("DejaVu Serif"));
         QVERIFY(!main.Langgroup->isVisible());
