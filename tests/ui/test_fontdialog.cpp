@@ -47,7 +47,28 @@ private slots:
         QTest::mouseClick(dialog->buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
         QVERIFY(answered.has_value() && answered->has_value());
         QCOMPARE((*answered)->pointSize(), keptSize);
-        QCOMPARE((*answered)->family(), dialog->faces->currentFont().family());
+        QCOMPARE((*answered)->family(), QStringLiteral("DejaVu Sans"));
+    }
+
+    void aFaceLeftAloneIsKeptEvenWhenNotInstalled() {
+        FontSizeDialog* dialog = open(QFont(QStringLiteral("No Such Face"), 10));
+        QVERIFY(dialog != nullptr);
+        QTest::mouseClick(dialog->buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QVERIFY(answered.has_value() && answered->has_value());
+        QCOMPARE((*answered)->family(), QStringLiteral("No Such Face"));
+    }
+
+    void aChosenFaceIsAnswered() {
+        FontSizeDialog* dialog = open(QFont(QStringLiteral("No Such Face"), 10));
+        QVERIFY(dialog != nullptr);
+        QVERIFY(dialog->faces->count() > 1);
+        dialog->faces->setFocus();
+        QTest::keyClick(dialog->faces, Qt::Key_Down);
+        const QString chosen = dialog->faces->currentFont().family();
+        QTest::mouseClick(dialog->buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QVERIFY(answered.has_value() && answered->has_value());
+        QCOMPARE((*answered)->family(), chosen);
+        QCOMPARE((*answered)->pointSize(), 10);
     }
 
     void cancelAnswersNoFont() {

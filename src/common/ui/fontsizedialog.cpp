@@ -9,7 +9,8 @@
 #include <QLabel>
 #include <algorithm>
 
-FontSizeDialog::FontSizeDialog(const QFont& initial, QWidget* parent) : QDialog(parent) {
+FontSizeDialog::FontSizeDialog(const QFont& initial, QWidget* parent)
+    : QDialog(parent), initialFace_(initial.family()) {
     setWindowTitle(QStringLiteral("Font"));
     faces = new QFontComboBox(this);
     faces->setFontFilters(QFontComboBox::ScalableFonts);
@@ -32,13 +33,18 @@ FontSizeDialog::FontSizeDialog(const QFont& initial, QWidget* parent) : QDialog(
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(faces, &QFontComboBox::currentFontChanged, this, &FontSizeDialog::showSample);
+    connect(faces, &QFontComboBox::activated, this, [this] {
+        faceChosen_ = true;
+        showSample();
+    });
     connect(sizes, &QComboBox::currentIndexChanged, this, &FontSizeDialog::showSample);
     showSample();
 }
 
 QFont FontSizeDialog::selectedFont() const {
     QFont font = faces->currentFont();
+    if (!faceChosen_)
+        font.setFamily(initialFace_);
     font.setPointSize(sizes->currentData().toInt());
     return font;
 }
