@@ -3,6 +3,7 @@
 #include "common/languagefonts.h"
 #include "data/identity.h"
 #include "link/controllerlink.h"
+#include "link/readfailuretexts.h"
 #include "shell/graphstate.h"
 #include "shell/graphtexts.h"
 #include "shell/historychart.h"
@@ -94,6 +95,14 @@ void Tgraphform::createWaitDisplay() {
     setColour(Waitlab, QPalette::WindowText, Qt::red);
     Waitlab->hide();
 
+    Faillab = new QLabel(this);
+    Faillab->setObjectName(QStringLiteral("Faillab"));
+    Faillab->setGeometry(Waitlab->geometry());
+    Faillab->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Faillab->setWordWrap(true);
+    setColour(Faillab, QPalette::WindowText, Qt::red);
+    Faillab->hide();
+
     waitprogress = new QProgressBar(this);
     waitprogress->setObjectName(QStringLiteral("waitprogress"));
     waitprogress->setGeometry(232, 224, 241, 16);
@@ -145,6 +154,7 @@ void Tgraphform::captionupdate() {
     setFont(QFont(face, fonts_.size(lang)));
     daylab->setFont(QFont(QStringLiteral("MS Sans Serif"), chinese ? 11 : 9));
     Waitlab->setFont(QFont(face, chinese ? 16 : 18));
+    Faillab->setFont(Waitlab->font());
     Drawbutton->setFont(QFont(face, chinese ? 12 : 10));
     Drawbutton->resize(Drawbutton->width(), fonts_.size(lang) > 9 ? 28 : 24);
 
@@ -152,6 +162,8 @@ void Tgraphform::captionupdate() {
     setToolTip(text(GraphText::Hint, lang));
     daylab->setText(text(GraphText::DayLabel, lang));
     Waitlab->setText(text(GraphText::Wait, lang));
+    if (failure_ != nullptr)
+        Faillab->setText(text(*failure_, lang));
     Drawbutton->setText(text(GraphText::DrawCaption, lang));
     Drawbutton->setToolTip(text(GraphText::DrawHint, lang));
     const auto lists = seriesLists();
@@ -182,7 +194,10 @@ void Tgraphform::FormActivate() {
     getgraph();
 }
 
+// A click during a read is ignored: the chart on show stays.
 void Tgraphform::FormClick() {
+    if (runningRead() != 0)
+        return;
     graph_.HistoryValid = false;
     getgraph();
 }
@@ -193,14 +208,33 @@ void Tgraphform::Comb1Change(int list, int code) {
     Drawbutton->setFocus();
 }
 
+// While its own read runs the window keeps waiting; another read holds the history back.
 void Tgraphform::getgraph() {
     if (graph_.HistoryValid) {
         showChart();
         return;
     }
+    const int running = runningRead();
+    if (running == ReadKind::History)
+        return;
+    if (running != 0) {
+        showFailure(ReadFailureText::LinkBusy);
+        return;
+    }
+    startRead();
+}
+
+void Tgraphform::startRead() {
     showWaiting();
     link_.status.setText(StatusPanels::Link, text(GraphText::Start, language()));
-    link_.startRead(ReadKind::History, Requester::Window);
+    if (!link_.startRead(ReadKind::History, Requester::Window))
+        showFailure(startFailureText(link_.state));
+}
+
+// The read type the link is running, 0 when it is idle.
+int Tgraphform::runningRead() const {
+    const EngineState& engine = link_.engine.state;
+    return engine.Busy ? engine.ReadType : 0;
 }
 
 // A failed read leaves the history marked absent, so the next request reads again.
@@ -209,19 +243,31 @@ void Tgraphform::drawgraph(bool failed) {
         graph_.HistoryValid = true;
     if (graph_.HistoryValid)
         showChart();
+    else
+        showFailure(readFailureText(link_.engine.state.lastFailure));
 }
 
 void Tgraphform::showWaiting() {
     saveImageAction->setEnabled(false);
+    Faillab->hide();
     Waitlab->show();
     waitprogress->setValue(0);
     waitprogress->show();
     update();
 }
 
+void Tgraphform::showFailure(const TextRow& failure) {
+    failure_ = &failure;
+    waitprogress->hide();
+    Waitlab->hide();
+    Faillab->setText(text(failure, language()));
+    Faillab->show();
+}
+
 void Tgraphform::showChart() {
     waitprogress->hide();
     Waitlab->hide();
+    Faillab->hide();
     saveImageAction->setEnabled(true);
     update();
 }

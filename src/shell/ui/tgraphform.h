@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/texts.h"
+
 #include <QWidget>
 #include <array>
 
@@ -16,7 +18,8 @@ class QPushButton;
 
 // The history graph window: up to four series of the 30-day history as bars side by side,
 // chosen in four colour-coded lists. It reads the history when it holds none that was read
-// without failure; a click on its background reads it again.
+// without failure; a click on its background reads it again. A read that fails or does not
+// start says why in the window.
 class Tgraphform : public QWidget {
     Q_OBJECT
 public:
@@ -54,7 +57,10 @@ private:
     void Comb1Change(int list, int code);
     void getgraph();
     void drawgraph(bool failed);
+    void startRead();
+    int runningRead() const;
     void showWaiting();
+    void showFailure(const TextRow& failure);
     void showChart();
     void saveImage();
     void writeImage(const QImage& image, const QString& path);
@@ -75,5 +81,8 @@ private:
     QLabel* daylab = nullptr;
     QLabel* Waitlab = nullptr;
     QProgressBar* waitprogress = nullptr;
+    // In the wait label's place: why the history is not there.
+    QLabel* Faillab = nullptr;
+    const TextRow* failure_ = nullptr;
     QAction* saveImageAction = nullptr;
 };
