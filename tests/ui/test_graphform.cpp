@@ -108,7 +108,7 @@ private slots:
     void aRequestWhileTheLinkIsBusyIsDropped() {
         GraphWindowRig w;
         w.rig.answerFrom(someHistory().bytes);
-        QVERIFY(w.rig.link.startRead(ReadKind::Current, Requester::Window));
+        QCOMPARE(w.rig.link.startRead(ReadKind::Current, Requester::Window), ReadStart::Started);
         QVERIFY(w.open());
         QCOMPARE(w.rig.direct.sent.size(), 1); // only the current-state read's first frame
         w.finishRead();

@@ -164,19 +164,19 @@ void TCurrentform::bindTexts() {
 }
 
 void TCurrentform::connectLink() {
-    connect(&link_.reads, &ReadSequencer::readStepped, this, [this](int readType) {
+    connect(&link_, &ControllerLink::readStepped, this, [this](int readType) {
         if (readType == ReadKind::Current || readType == ReadKind::Status ||
             readType == ReadKind::AlarmUnit)
             curprogress->setValue(curprogress->value() + 1);
     });
-    connect(&link_.reads, &ReadSequencer::readDone, this, [this](int readType, bool) {
+    connect(&link_, &ControllerLink::readEnded, this, [this](int readType) {
         if (readType == ReadKind::Current || readType == ReadKind::Status)
             labelupdate();
         else if (readType == ReadKind::AlarmUnit)
             hideWaitBox();
     });
-    connect(&link_.engine, &TransactionEngine::commFailed, this, [this](int requester) {
-        if (requester == static_cast<int>(Requester::Window))
+    connect(&link_, &ControllerLink::commFailed, this, [this](Requester requester) {
+        if (requester == Requester::Window)
             labelupdate();
     });
 }
@@ -249,12 +249,12 @@ void TCurrentform::hideWaitBox() {
     curprogress->hide();
 }
 
+// The wait box of a read already running stays as it is; a refused read takes a new one down.
 void TCurrentform::startRead(int readType) {
-    if (link_.engine.state.Busy)
-        return;
-    showWaitBox(readCount(readType));
-    // A refused read (start-up not over, a dial under way) would leave the wait box up forever.
-    if (!link_.startRead(readType, Requester::Window) && !link_.engine.state.Busy)
+    const bool idle = !link_.isBusy();
+    if (idle)
+        showWaitBox(readCount(readType));
+    if (link_.startRead(readType, Requester::Window) != ReadStart::Started && idle)
         hideWaitBox();
 }
 
@@ -282,8 +282,8 @@ void TCurrentform::ToolButton4Click() {
 // box then stays until the read ends.
 void TCurrentform::FormActivate() {
     applyLanguage();
-    const int type = link_.engine.state.ReadType;
-    if (link_.engine.state.Busy && (type == ReadKind::Current || type == ReadKind::Status))
+    const int type = link_.readState().ReadType;
+    if (link_.isBusy() && (type == ReadKind::Current || type == ReadKind::Status))
         redraw();
     else
         labelupdate();

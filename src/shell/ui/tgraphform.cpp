@@ -115,13 +115,13 @@ void Tgraphform::createSaveAction() {
 }
 
 void Tgraphform::connectLink() {
-    connect(&link_.reads, &ReadSequencer::readStepped, this, [this](int readType) {
+    connect(&link_, &ControllerLink::readStepped, this, [this](int readType) {
         if (readType == ReadKind::History)
             waitprogress->setValue(waitprogress->value() + 1);
     });
-    connect(&link_.reads, &ReadSequencer::readDone, this, [this](int readType, bool failed) {
+    connect(&link_, &ControllerLink::readEnded, this, [this](int readType, ReadOutcome outcome) {
         if (readType == ReadKind::History)
-            drawgraph(failed);
+            drawgraph(outcome != ReadOutcome::Completed);
     });
 }
 
