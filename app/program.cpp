@@ -85,7 +85,7 @@ void Program::connectBeeps() {
             QTimer::singleShot(index * 200, qApp, [] { QApplication::beep(); });
     };
     connect(&link.ports, &LinkPorts::beep, this, beep);
-    connect(&link.engine, &TransactionEngine::beep, this, beep);
+    connect(&link, &ControllerLink::beep, this, beep);
     connect(setform.get(), &Tsetform::beep, this, beep);
 }
 

@@ -27,8 +27,9 @@ signals:
 
 private:
     void startNext();
-    void onReadDone(int readType, bool failed);
-    QString failureReason(int readType) const;
+    void onReadEnded(int readType, ReadOutcome outcome);
+    QString refusalReason(ReadStart start) const;
+    QString failureReason(ReadOutcome outcome) const;
 
     ControllerLink& link_;
     std::vector<int> readTypes_;

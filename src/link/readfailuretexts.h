@@ -1,8 +1,7 @@
 #pragma once
 
 #include "common/texts.h"
-#include "link/linkstate.h"
-#include "link/transactionengine.h"
+#include "link/readresults.h"
 
 // What a window says in itself when a read did not bring it the controller's values, so that
 // what it shows is never taken for a reading.
@@ -24,6 +23,11 @@ inline constexpr TextRow NoData{"Read failed: the replies carried no data.",
 inline constexpr TextRow PortUnusable{
     "Read failed: the port cannot be used.", "Échec de la lecture : le port est inutilisable.",
     "读取失败：串行口无法使用。", "Lesen fehlgeschlagen: der Port ist nicht nutzbar."};
+inline constexpr TextRow PortLost{
+    "Read failed: the port was lost during the read.",
+    "Échec de la lecture : le port a été perdu pendant la lecture.",
+    "读取失败：读取过程中串行口丢失。",
+    "Lesen fehlgeschlagen: der Port ging während des Lesens verloren."};
 inline constexpr TextRow NotReady{"Read not started: the link is not ready yet.",
                                   "Lecture non lancée : la liaison n'est pas encore prête.",
                                   "读取未开始：通信链路尚未就绪。",
@@ -35,7 +39,6 @@ inline constexpr TextRow LinkBusy{"Read not started: another read is running.",
 } // namespace ReadFailureText
 
 // Why a read sequence ended in failure.
-const TextRow& readFailureText(ReadFailure reason);
-// Why a read the link was asked for did not start: the start-up or a dial holds it back, or
-// else the port could not be used.
-const TextRow& startFailureText(const LinkState& link);
+const TextRow& readFailureText(ReadOutcome outcome);
+// Why a read the link was asked for did not start.
+const TextRow& startFailureText(ReadStart start);

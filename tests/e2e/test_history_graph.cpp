@@ -27,11 +27,11 @@ private slots:
         GraphState graph;
         AnsweringSaveDialogs dialogs;
         Tgraphform form(program.link, identity, fonts, graph, dialogs);
-        QSignalSpy done(&program.link.reads, &ReadSequencer::readDone);
+        QSignalSpy done(&program.link, &ControllerLink::readEnded);
 
         form.showOrHide();
         QVERIFY(QTest::qWaitFor([&] { return !done.isEmpty(); }, 180000));
-        QCOMPARE(done.at(0).at(1).toBool(), false);
+        QCOMPARE(done.at(0).at(1).value<ReadOutcome>(), ReadOutcome::Completed);
         QVERIFY(graph.HistoryValid);
 
         const QList<int> read = addressesRead(sim.controller);

@@ -16,12 +16,15 @@ struct LinkRig {
     FakeSerialPort direct{clock};
     FakeSerialPort modem{clock};
     ControllerLink link{direct, modem, wallClock};
-    QSignalSpy beeps{&link.engine, &TransactionEngine::beep};
-    QSignalSpy done{&link.reads, &ReadSequencer::readDone};
+    QSignalSpy beeps{&link, &ControllerLink::beep};
+    QSignalSpy done{&link, &ControllerLink::readEnded};
 
     LinkRig() { link.state.StartupPending = false; }
 
-    EngineState& engine() { return link.engine.state; }
+    const EngineState& engine() const { return link.inspectEngine(); }
+    const ReadState& read() const { return link.readState(); }
+    // How the n-th read that ended ended.
+    ReadOutcome outcome(int n) const { return done.at(n).at(1).value<ReadOutcome>(); }
 
     int beepCount() const {
         int total = 0;

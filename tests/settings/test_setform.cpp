@@ -143,7 +143,7 @@ private slots:
         w.enter("sgrid2", 0, QStringLiteral("14.4"));
         QCOMPARE(int(w.rig.link.image.at(87)), 144);
         QCOMPARE(w.cell("sgrid2", 0), QStringLiteral("14.4"));
-        const WriteOperands& write = w.rig.engine().write;
+        const WriteOperands& write = w.rig.link.preparedWrite();
         QVERIFY(write.EepromWrite);
         QCOMPARE(write.WriteAddress, 37);
         QCOMPARE(write.WriteValue, 144);
@@ -188,8 +188,8 @@ private slots:
         QTest::keyClick(editor, Qt::Key_Return);
         QTRY_VERIFY(SettingsWindowRig::editorOf(w.column("sgrid2")) == nullptr);
         QCOMPARE(w.cell("sgrid2", 8), QStringLiteral("EQUL"));
-        QCOMPARE(w.rig.engine().write.WriteAddress, 101);
-        QCOMPARE(w.rig.engine().write.WriteValue, 1);
+        QCOMPARE(w.rig.link.preparedWrite().WriteAddress, 101);
+        QCOMPARE(w.rig.link.preparedWrite().WriteValue, 1);
         QVERIFY(w.button("sendbutton")->isEnabled());
 
         editor = w.startEditing("sgrid2", 8);
@@ -223,8 +223,8 @@ private slots:
         QCOMPARE(editor->text(), QString());
         QTest::keyClick(editor, Qt::Key_Return);
         QTRY_VERIFY(SettingsWindowRig::editorOf(w.column("sgrid2")) == nullptr);
-        QCOMPARE(w.rig.engine().write.WriteKind, int(WriteOperands::ProcessorReset));
-        QCOMPARE(w.rig.engine().write.WriteValue, 76);
+        QCOMPARE(w.rig.link.preparedWrite().WriteKind, int(WriteOperands::ProcessorReset));
+        QCOMPARE(w.rig.link.preparedWrite().WriteValue, 76);
     }
 
     void generatorModeCommitRedrawsThePage() {
@@ -293,8 +293,8 @@ private slots:
         w.enter("sgrid2", 3, QStringLiteral("40"));
         QCOMPARE(w.cell("sgrid2", 3), QStringLiteral("31"));
         QCOMPARE(int(w.rig.link.image.at(215)), 63);
-        QCOMPARE(w.rig.engine().write.WriteAddress, 5);
-        QCOMPARE(w.rig.engine().write.CalRamAddress, 215);
+        QCOMPARE(w.rig.link.preparedWrite().WriteAddress, 5);
+        QCOMPARE(w.rig.link.preparedWrite().CalRamAddress, 215);
         QVERIFY(w.button("sendbutton")->isEnabled());
         QCOMPARE(beeps.size(), 1);
 
@@ -308,8 +308,8 @@ private slots:
         QCOMPARE(w.cell("sgrid2", 1), QStringLiteral("-3"));
         QCOMPARE(int(w.rig.link.image.at(35)) & 15, 13);
         QCOMPARE(int(w.rig.link.image.at(33)), 0x85);
-        QCOMPARE(w.rig.engine().write.StepCount, 4);
-        QCOMPARE(w.rig.engine().write.SignByte, 0x85);
+        QCOMPARE(w.rig.link.preparedWrite().StepCount, 4);
+        QCOMPARE(w.rig.link.preparedWrite().SignByte, 0x85);
     }
 
     void calibrationStaysValidAcrossPages() {

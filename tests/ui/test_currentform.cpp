@@ -152,7 +152,7 @@ private slots:
         QTest::mouseClick(view.Typelab, Qt::LeftButton);
         QTest::mousePress(view.Curstring->viewport(), Qt::LeftButton, {}, QPoint(40, 40));
         QCOMPARE(rig->direct.sent.size(), 1);
-        QCOMPARE(rig->program.link.engine.state.ReadType, int(ReadKind::Current));
+        QCOMPARE(rig->program.link.readState().ReadType, int(ReadKind::Current));
         QCOMPARE(view.curprogress->maximum(), 22);
     }
 
@@ -174,8 +174,9 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(view.isVisible());
         QVERIFY(rig->direct.sent.isEmpty());
-        // The refused read leaves no wait box behind.
+        // The refused read leaves no wait box behind, and the status bar says why.
         QVERIFY(!view.Waitlab->isVisible());
+        QCOMPARE(rig->program.link.status.text(StatusPanels::Link), QStringLiteral("Starting Up"));
         QVERIFY(!rig->program.link.valid.CurrentDataValid);
 
         rig->finishStartup();

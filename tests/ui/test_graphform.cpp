@@ -109,7 +109,8 @@ private slots:
         w.rig.direct.failOpen = obstacle == QStringLiteral("port");
         w.rig.link.state.StartupPending = obstacle == QStringLiteral("startup");
         if (obstacle == QStringLiteral("busy"))
-            QVERIFY(w.rig.link.startRead(ReadKind::Current, Requester::Window));
+            QCOMPARE(w.rig.link.startRead(ReadKind::Current, Requester::Window),
+                     ReadStart::Started);
         const qsizetype frames = w.rig.direct.sent.size();
         QVERIFY(w.open());
         QCOMPARE(w.rig.direct.sent.size(), frames);
@@ -138,7 +139,7 @@ private slots:
     void aRequestWhileTheLinkIsBusyIsDropped() {
         GraphWindowRig w;
         w.rig.answerFrom(someHistory().bytes);
-        QVERIFY(w.rig.link.startRead(ReadKind::Current, Requester::Window));
+        QCOMPARE(w.rig.link.startRead(ReadKind::Current, Requester::Window), ReadStart::Started);
         QVERIFY(w.open());
         QCOMPARE(w.rig.direct.sent.size(), 1); // only the current-state read's first frame
         w.finishRead();
@@ -150,7 +151,7 @@ private slots:
         GraphWindowRig w;
         QVERIFY(w.openOn(someHistory()));
         const QImage chart = w.picture();
-        QVERIFY(w.rig.link.startRead(ReadKind::Current, Requester::Window));
+        QCOMPARE(w.rig.link.startRead(ReadKind::Current, Requester::Window), ReadStart::Started);
         const qsizetype frames = w.rig.direct.sent.size();
         QTest::mouseClick(&w.form, Qt::LeftButton, {}, QPoint(300, 200));
         QVERIFY(w.graph.HistoryValid);

@@ -115,7 +115,7 @@ private slots:
         rig.runLink();
         QVERIFY(!rig.addressesSent().isEmpty());
         QCOMPARE(rig.addressesSent().first(), firstAddress);
-        QVERIFY(!program.link.engine.state.Busy);
+        QVERIFY(!program.link.isBusy());
 
         QTest::mouseClick(toolButton, Qt::LeftButton);
         QVERIFY(!window->isVisible());

@@ -225,12 +225,12 @@ void TCurrentform::bindTexts() {
 }
 
 void TCurrentform::connectLink() {
-    connect(&link_.reads, &ReadSequencer::readStepped, this, [this](int readType) {
+    connect(&link_, &ControllerLink::readStepped, this, [this](int readType) {
         if (readType == ReadKind::Current || readType == ReadKind::Status ||
             readType == ReadKind::AlarmUnit)
             curprogress->setValue(curprogress->value() + 1);
     });
-    connect(&link_.reads, &ReadSequencer::readDone, this, &TCurrentform::readEnded);
+    connect(&link_, &ControllerLink::readEnded, this, &TCurrentform::readEnded);
 }
 
 void TCurrentform::applyLanguage() {
@@ -340,37 +340,32 @@ void TCurrentform::hideWaitBox() {
 
 // Asks the link for a read; a click while a read runs is ignored.
 void TCurrentform::startRead(int readType) {
-    if (runningRead() != 0)
+    if (link_.runningRead() != 0)
         return;
     failure_ = nullptr;
     showFailure();
     showWaitBox(readCount(readType));
-    if (!link_.startRead(readType, Requester::Window)) {
-        failure_ = &startFailureText(link_.state);
+    if (const ReadStart start = link_.startRead(readType, Requester::Window);
+        start != ReadStart::Started) {
+        failure_ = &startFailureText(start);
         labelupdate();
     }
 }
 
 // Any current-state or status read ends here, the main window's log reads as well: each brings
 // values the window shows from then on, or a failure it shows until the next read.
-void TCurrentform::readEnded(int readType, bool failed) {
+void TCurrentform::readEnded(int readType, ReadOutcome outcome) {
     if (readType == ReadKind::AlarmUnit)
         hideWaitBox();
     if (readType != ReadKind::Current && readType != ReadKind::Status)
         return;
-    if (failed) {
-        failure_ = &readFailureText(link_.engine.state.lastFailure);
+    if (outcome != ReadOutcome::Completed) {
+        failure_ = &readFailureText(outcome);
     } else {
         failure_ = nullptr;
         (readType == ReadKind::Current ? currentRead_ : statusRead_) = true;
     }
     labelupdate();
-}
-
-// The read type the link is running, 0 when it is idle.
-int TCurrentform::runningRead() const {
-    const EngineState& engine = link_.engine.state;
-    return engine.Busy ? engine.ReadType : 0;
 }
 
 void TCurrentform::getcurrent() {
@@ -397,7 +392,7 @@ void TCurrentform::ToolButton4Click() {
 // box then stays until the read ends.
 void TCurrentform::FormActivate() {
     applyLanguage();
-    const int running = runningRead();
+    const int running = link_.runningRead();
     if (running == ReadKind::Current || running == ReadKind::Status)
         redraw();
     else

@@ -74,8 +74,7 @@ private:
     void CurstringMouseDown();
     void FormActivate();
     void startRead(int readType);
-    void readEnded(int readType, bool failed);
-    int runningRead() const;
+    void readEnded(int readType, ReadOutcome outcome);
     QLabel* label(int left, int top, int width = 0, int height = 0);
 
     ControllerLink& link_;

@@ -70,7 +70,7 @@ void Tsetform::FormCreate() {
     createButtons();
     createColumns();
     createWholeListPanel();
-    connect(&link_.reads, &ReadSequencer::readDone, this, &Tsetform::readDone);
+    connect(&link_, &ControllerLink::readEnded, this, &Tsetform::readDone);
     applyLanguage();
     showPage(1);
 }
@@ -276,7 +276,8 @@ void Tsetform::startRead(int readType) {
                                                                 : Requester::Window);
 }
 
-void Tsetform::readDone(int readType, bool failed) {
+void Tsetform::readDone(int readType, ReadOutcome outcome) {
+    const bool failed = outcome != ReadOutcome::Completed;
     if (readType == ReadKind::Calibration) {
         if (!failed)
             link_.valid.CalibrationValid = true;

@@ -54,7 +54,7 @@ private:
     void sgrid1Click();
     void closeValueEditors();
     void startRead(int readType);
-    void readDone(int readType, bool failed);
+    void readDone(int readType, ReadOutcome outcome);
 
     void showPage(int page);
     void drawPage(int page);

@@ -32,7 +32,7 @@ void Tsetform::sgrid2SetEditText(int row, const QString& text) {
     }
     const int setting = settingOfRow(row);
     const SettingCommit commit =
-        commitSetting(setting, text, link_.image, identity_, link_.engine.state.write);
+        commitSetting(setting, text, link_.image, identity_, link_.preparedWrite());
     if (commit.redrawPage)
         drawPage(CurrentPage);
     else
@@ -55,7 +55,7 @@ void Tsetform::sgrid3SetEditText(int row, const QString& text) {
 void Tsetform::commitCalibration(StringColumn& column, int row, CalibrationPart part,
                                  const QString& text) {
     const std::optional<int> value =
-        ::commitCalibration(row, part, text, link_.image, link_.engine.state.write);
+        ::commitCalibration(row, part, text, link_.image, link_.preparedWrite());
     column.setCellText(row, value ? QString::number(*value) : SavedCellText);
     armSendButton(value.has_value());
     if (value)

@@ -103,7 +103,7 @@ void Tmainform::connectControls() {
     connect(Langgroup->fontselbut, &QToolButton::clicked, this, &Tmainform::fontselbutClick);
     connect(sitepanel->Sitespin, &QSpinBox::valueChanged, this, &Tmainform::SitespinChange);
     connect(&Timer1, &QTimer::timeout, this, &Tmainform::Timer1Timer);
-    connect(&link_.engine, &TransactionEngine::commFailed, this, [this] {
+    connect(&link_, &ControllerLink::commFailed, this, [this] {
         if (link_.state.DirectMode && !link_.ports.Comport1.isOpen())
             showPortFailure(link_.ports.Comport1.errorString());
     });
@@ -174,7 +174,7 @@ void Tmainform::Timer1Timer() {
                              QLocale().toString(now.date(), QLocale::ShortFormat));
     link_.state.StartupPending = false;
     link_.ports.comstatusupdate();
-    link_.engine.watchdogStep();
+    link_.watchdogStep();
 }
 
 void Tmainform::ToolButton1Click() {

@@ -124,13 +124,13 @@ void Tgraphform::createSaveAction() {
 }
 
 void Tgraphform::connectLink() {
-    connect(&link_.reads, &ReadSequencer::readStepped, this, [this](int readType) {
+    connect(&link_, &ControllerLink::readStepped, this, [this](int readType) {
         if (readType == ReadKind::History)
             waitprogress->setValue(waitprogress->value() + 1);
     });
-    connect(&link_.reads, &ReadSequencer::readDone, this, [this](int readType, bool failed) {
+    connect(&link_, &ControllerLink::readEnded, this, [this](int readType, ReadOutcome outcome) {
         if (readType == ReadKind::History)
-            drawgraph(failed);
+            drawgraph(outcome);
     });
 }
 
@@ -196,7 +196,7 @@ void Tgraphform::FormActivate() {
 
 // A click during a read is ignored: the chart on show stays.
 void Tgraphform::FormClick() {
-    if (runningRead() != 0)
+    if (link_.runningRead() != 0)
         return;
     graph_.HistoryValid = false;
     getgraph();
@@ -214,7 +214,7 @@ void Tgraphform::getgraph() {
         showChart();
         return;
     }
-    const int running = runningRead();
+    const int running = link_.runningRead();
     if (running == ReadKind::History)
         return;
     if (running != 0) {
@@ -227,24 +227,19 @@ void Tgraphform::getgraph() {
 void Tgraphform::startRead() {
     showWaiting();
     link_.status.setText(StatusPanels::Link, text(GraphText::Start, language()));
-    if (!link_.startRead(ReadKind::History, Requester::Window))
-        showFailure(startFailureText(link_.state));
-}
-
-// The read type the link is running, 0 when it is idle.
-int Tgraphform::runningRead() const {
-    const EngineState& engine = link_.engine.state;
-    return engine.Busy ? engine.ReadType : 0;
+    if (const ReadStart start = link_.startRead(ReadKind::History, Requester::Window);
+        start != ReadStart::Started)
+        showFailure(startFailureText(start));
 }
 
 // A failed read leaves the history marked absent, so the next request reads again.
-void Tgraphform::drawgraph(bool failed) {
-    if (!failed)
+void Tgraphform::drawgraph(ReadOutcome outcome) {
+    if (outcome == ReadOutcome::Completed)
         graph_.HistoryValid = true;
     if (graph_.HistoryValid)
         showChart();
     else
-        showFailure(readFailureText(link_.engine.state.lastFailure));
+        showFailure(readFailureText(outcome));
 }
 
 void Tgraphform::showWaiting() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/texts.h"
+#include "link/readresults.h"
 
 #include <QWidget>
 #include <array>
@@ -56,9 +57,8 @@ private:
     void FormClick();
     void Comb1Change(int list, int code);
     void getgraph();
-    void drawgraph(bool failed);
+    void drawgraph(ReadOutcome outcome);
     void startRead();
-    int runningRead() const;
     void showWaiting();
     void showFailure(const TextRow& failure);
     void showChart();
