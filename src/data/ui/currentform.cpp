@@ -1,7 +1,7 @@
 #include "data/ui/currentform.h"
 
 #include "common/ui/languagefont.h"
-#include "data/currentstate.h"
+#include "data/currentstatelabels.h"
 #include "data/currentstatetexts.h"
 #include "data/currentviewfonts.h"
 #include "data/ui/currentpicture.h"
@@ -205,7 +205,7 @@ void TCurrentform::labelupdate() {
 
 void TCurrentform::redraw() {
     const CurrentStateTexts decoded =
-        decodeCurrentState(link_.image, identity_, link_.state.LanguageIndex);
+        currentStateTexts(decodeCurrentState(link_.image, identity_), link_.state.LanguageIndex);
     showTexts(decoded);
     reportTexts_.CurrentSummaryLines = decoded.CurrentSummaryLines;
     reportTexts_.CurrentValueTexts = decoded.CurrentValueTexts;
