@@ -46,7 +46,9 @@ QString incompleteNote() {
 
 QJsonObject imageJson(const ReadResult& result) {
     QJsonObject object;
-    for (const int address : result.addresses)
-        object.insert(QString::number(address), result.link.image.at(address));
+    const MemoryImage& image = result.link.image;
+    for (int address = 0; address < MemoryImage::Size; ++address)
+        if (image.wasRead(address))
+            object.insert(QString::number(address), image.at(address));
     return object;
 }

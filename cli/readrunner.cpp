@@ -2,11 +2,8 @@
 
 ReadRunner::ReadRunner(ControllerLink& link, std::vector<int> readTypes, QObject* parent)
     : QObject(parent), link_(link), readTypes_(std::move(readTypes)) {
-    for (const int type : readTypes_) {
+    for (const int type : readTypes_)
         total_ += readCount(type);
-        const auto& list = readList(type);
-        addresses_.insert(list.begin(), list.end());
-    }
     connect(&link_.reads, &ReadSequencer::readStepped, this,
             [this] { emit progress(++done_, total_); });
     connect(&link_.reads, &ReadSequencer::readDone, this, &ReadRunner::onReadDone);

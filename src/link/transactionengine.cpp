@@ -177,7 +177,7 @@ void TransactionEngine::acceptReading() {
     if (state.ReadType == ReadKind::AlarmUnit)
         alarmImage_.store(address - MemoryImage::EepromBase, value);
     else if (address >= 0)
-        image_.store(address, value);
+        image_.storeReading(address, value);
     --state.ReadNum;
     state.match.MatchCount = 0;
     startAddress();

@@ -34,12 +34,11 @@ struct HistoryRun {
         if (device != nullptr)
             rig.answerFrom(device->bytes);
         runner.start();
-        while (finished.isEmpty() && rig.clock.advanceToNextTimer()) {
-        }
+        rig.runUntil([this] { return !finished.isEmpty(); });
     }
     bool complete() const { return finished.at(0).at(0).toBool(); }
     QByteArray print(OutputFormat format) const {
-        return printHistory({rig.link, runner.addresses(), complete()}, format);
+        return printHistory({rig.link, complete()}, format);
     }
 };
 
