@@ -17,8 +17,10 @@ const std::vector<ReadCommand>& readCommands() {
          {ReadKind::Current, ReadKind::Status},
          {OutputFormat::Text, OutputFormat::Json},
          [](const ReadResult& r, OutputFormat f) { return printCurrentState(r, f, true); }},
+        // The current state first: only the model byte tells the 120 V and 136 V controllers,
+        // whose history is in whole volts, from those that keep it in tenths.
         {QStringLiteral("history"),
-         {ReadKind::History},
+         {ReadKind::Current, ReadKind::History},
          {OutputFormat::Text, OutputFormat::Json, OutputFormat::Csv},
          &printHistory},
         {QStringLiteral("settings"),

@@ -9,8 +9,11 @@ using namespace historyoracle;
 
 namespace {
 
-// Tenths of a volt of a raw history voltage byte under the history's own system voltage code.
+// A raw history voltage byte: whole volts on the high-voltage controller, else tenths of a
+// volt under the history's own system voltage code.
 QString historyVolts(const sim::Controller& c, int raw) {
+    if (c.config().system == sim::SystemVoltage::HighVoltage)
+        return QString::number(raw);
     switch (byte(c, 299) & 7) {
     case 1:
         return tenths(raw * 2);
@@ -40,6 +43,8 @@ private slots:
             << int(sim::Model::VX60) << int(sim::SystemVoltage::V48) << 12 << "2400";
         QTest::newRow("VX80 32V") << int(sim::Model::VX80) << int(sim::SystemVoltage::V32) << -1
                                   << "9600";
+        QTest::newRow("high voltage in whole volts")
+            << int(sim::Model::VX60) << int(sim::SystemVoltage::HighVoltage) << -1 << "9600";
     }
     void historyMatchesTheController() {
         QFETCH(int, model);
@@ -54,12 +59,15 @@ private slots:
         const QJsonObject json = run.json();
         QVERIFY(json.value("complete").toBool());
 
-        // RAM 93 first, then EEPROM 255 down to 43, each read until two readings agree.
+        // The current state for the model byte, then RAM 93 again and EEPROM 255 down to 43,
+        // each read until two readings agree.
         const QList<int> read = addressesRead(sim.controller);
-        QCOMPARE(read.mid(0, 3), (QList<int>{93, 93, 511}));
+        const qsizetype history = read.lastIndexOf(0) + 1;
+        QCOMPARE(read.first(), 221);
+        QCOMPARE(read.mid(history, 3), (QList<int>{93, 93, 511}));
         QCOMPARE(read.last(), 299);
         const QJsonObject image = json.value("image").toObject();
-        QCOMPARE(image.size(), 214);
+        QCOMPARE(image.size(), 235);
         for (auto it = image.begin(); it != image.end(); ++it) {
             QCOMPARE(it.value().toInt(), byte(sim.controller, it.key().toInt()));
             QVERIFY(read.count(it.key().toInt()) >= 2);
