@@ -9,11 +9,8 @@ using namespace historyoracle;
 
 namespace {
 
-// A raw history voltage byte: whole volts on the high-voltage controller, else tenths of a
-// volt under the history's own system voltage code.
+// Tenths of a volt of a raw history voltage byte under the history's own system voltage code.
 QString historyVolts(const sim::Controller& c, int raw) {
-    if (c.config().system == sim::SystemVoltage::HighVoltage)
-        return QString::number(raw);
     switch (byte(c, 299) & 7) {
     case 1:
         return tenths(raw * 2);
@@ -43,8 +40,6 @@ private slots:
             << int(sim::Model::VX60) << int(sim::SystemVoltage::V48) << 12 << "2400";
         QTest::newRow("VX80 32V") << int(sim::Model::VX80) << int(sim::SystemVoltage::V32) << -1
                                   << "9600";
-        QTest::newRow("high voltage in whole volts")
-            << int(sim::Model::VX60) << int(sim::SystemVoltage::HighVoltage) << -1 << "9600";
     }
     void historyMatchesTheController() {
         QFETCH(int, model);
