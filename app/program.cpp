@@ -33,8 +33,8 @@ void Program::createWindows(const ProgramServices& services) {
     setform = std::make_unique<Tsetform>(link, state.identity, state.configuration.fonts);
     currentform = std::make_unique<TCurrentform>(link, state.identity, state.currentTexts,
                                                  state.configuration.fonts);
-    graphform = std::make_unique<Tgraphform>(link, state.identity, state.configuration.fonts,
-                                             state.graph, services.saveDialogs);
+    graphform = std::make_unique<Tgraphform>(link, state.configuration.fonts, state.graph,
+                                             services.saveDialogs);
     debugform = std::make_unique<TForm1>(link.trace, services.confirmer);
 }
 

@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&runner, &ReadRunner::progress, &showProgress);
     QObject::connect(&runner, &ReadRunner::finished, [&](bool complete, const QString& reason) {
         if (runner.portOpened()) {
-            const ReadResult result{link, runner.addresses(), complete};
+            const ReadResult result{link, complete};
             const QByteArray printed = args->read->print(result, args->format);
             std::fwrite(printed.constData(), 1, static_cast<size_t>(printed.size()), stdout);
             std::fflush(stdout);

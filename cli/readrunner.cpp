@@ -6,11 +6,8 @@ constexpr int EnglishLanguage = 0;
 
 ReadRunner::ReadRunner(ControllerLink& link, std::vector<int> readTypes, QObject* parent)
     : QObject(parent), link_(link), readTypes_(std::move(readTypes)) {
-    for (const int type : readTypes_) {
+    for (const int type : readTypes_)
         total_ += readCount(type);
-        const auto& list = readList(type);
-        addresses_.insert(list.begin(), list.end());
-    }
     connect(&link_, &ControllerLink::readStepped, this, [this] { emit progress(++done_, total_); });
     connect(&link_, &ControllerLink::readEnded, this, &ReadRunner::onReadEnded);
     connect(&link_.ports.Comport1, &SerialPort::portFailed, this,

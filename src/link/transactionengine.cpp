@@ -188,7 +188,7 @@ void TransactionEngine::acceptReading() {
     if (sequencer_->state().ReadType == ReadKind::AlarmUnit)
         alarmImage_.store(address - MemoryImage::EepromBase, value);
     else if (address >= 0)
-        image_.store(address, value);
+        image_.storeReading(address, value);
     state_.match.MatchCount = 0;
     startAddress();
     sequencer_->positionAccepted();

@@ -1,5 +1,6 @@
 #include "settings/settingsentry.h"
 
+#include "data/controlleraddresses.h"
 #include "settings/settingscatalogue.h"
 #include "settings/settingsfields.h"
 #include "settings/settingsformat.h"
@@ -141,7 +142,8 @@ EntryResult applyEntry(int setting, const QString& text, MemoryImage& image,
     storeSettingRaw(setting, value, image);
     EntryResult result{true, std::nullopt};
     if (settingDefinition(setting).entry == EntryRule::StateOfCharge)
-        result.ampHours = batteryCapacityAh(image.at(94)) * value / 100;
+        result.ampHours =
+            batteryCapacityAh(image.at(ControllerAddress::BatteryCapacity)) * value / 100;
     return result;
 }
 

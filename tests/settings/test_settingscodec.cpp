@@ -259,8 +259,10 @@ private slots:
         MemoryImage image = imageWith(bytes);
         const ControllerIdentity identity = settingsIdentityOf(image);
         QVERIFY(applyEntry(setting, typed, image, identity).accepted);
-        for (const auto& [address, value] : stored)
+        for (const auto& [address, value] : stored) {
             QCOMPARE(int(image.at(address)), value);
+            QVERIFY(!image.wasRead(address)); // an entry is no reading of the controller
+        }
         QCOMPARE(formatSetting(setting, image, settingsIdentityOf(image), 0), shown);
     }
 

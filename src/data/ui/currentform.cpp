@@ -1,7 +1,7 @@
 #include "data/ui/currentform.h"
 
 #include "common/ui/languagefont.h"
-#include "data/currentstate.h"
+#include "data/currentstatelabels.h"
 #include "data/currentstatetexts.h"
 #include "data/currentviewfonts.h"
 #include "data/ui/currentpicture.h"
@@ -261,7 +261,7 @@ void TCurrentform::labelupdate() {
 
 void TCurrentform::redraw() {
     const CurrentStateTexts decoded =
-        decodeCurrentState(link_.image, identity_, link_.state.LanguageIndex);
+        currentStateTexts(decodeCurrentState(link_.image, identity_), link_.state.LanguageIndex);
     showPanel(decoded);
     showStatusValues(decoded);
     showFailure();

@@ -1,7 +1,6 @@
 #include "shell/ui/tgraphform.h"
 
 #include "common/languagefonts.h"
-#include "data/identity.h"
 #include "link/controllerlink.h"
 #include "link/readfailuretexts.h"
 #include "shell/graphstate.h"
@@ -42,11 +41,9 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 
 } // namespace
 
-Tgraphform::Tgraphform(ControllerLink& link, const ControllerIdentity& identity,
-                       const LanguageFonts& fonts, GraphState& graph, SaveDialogs& dialogs,
-                       QWidget* parent)
-    : QWidget(parent, Qt::Window), link_(link), identity_(identity), fonts_(fonts), graph_(graph),
-      dialogs_(dialogs) {
+Tgraphform::Tgraphform(ControllerLink& link, const LanguageFonts& fonts, GraphState& graph,
+                       SaveDialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), link_(link), fonts_(fonts), graph_(graph), dialogs_(dialogs) {
     FormCreate();
 }
 
@@ -270,8 +267,7 @@ void Tgraphform::showChart() {
 void Tgraphform::paintEvent(QPaintEvent*) {
     if (!graph_.HistoryValid)
         return;
-    const HistoryChart chart = layoutHistoryChart(link_.image, graph_.GraphSeries, graph_.ahScale,
-                                                  identity_.SystemVoltageIndex);
+    const HistoryChart chart = layoutHistoryChart(link_.image, graph_.GraphSeries, graph_.ahScale);
     graph_.ahScale = chart.ahScale;
     QPainter painter(this);
     paintHistoryChart(painter, chart);

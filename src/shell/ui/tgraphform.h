@@ -7,7 +7,6 @@
 #include <array>
 
 class ControllerLink;
-struct ControllerIdentity;
 struct GraphState;
 struct LanguageFonts;
 class SaveDialogs;
@@ -24,8 +23,8 @@ class QPushButton;
 class Tgraphform : public QWidget {
     Q_OBJECT
 public:
-    Tgraphform(ControllerLink& link, const ControllerIdentity& identity, const LanguageFonts& fonts,
-               GraphState& graph, SaveDialogs& dialogs, QWidget* parent = nullptr);
+    Tgraphform(ControllerLink& link, const LanguageFonts& fonts, GraphState& graph,
+               SaveDialogs& dialogs, QWidget* parent = nullptr);
 
     // The main window's history button: hides the window when it is shown; otherwise shows it
     // with fresh captions and lists and gives it the focus. True when it is now shown.
@@ -68,7 +67,6 @@ private:
     std::array<QComboBox*, 4> seriesLists() const { return {Comb1, comb2, Comb3, Comb4}; }
 
     ControllerLink& link_;
-    const ControllerIdentity& identity_;
     const LanguageFonts& fonts_;
     GraphState& graph_;
     SaveDialogs& dialogs_;
