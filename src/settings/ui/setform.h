@@ -71,7 +71,7 @@ private:
     void sgrid2EditorClosed(int row);
     void commitCalibration(StringColumn& column, int row, CalibrationPart part,
                            const QString& text);
-    void sgrid2SelectCell(const StringColumn& column, int row);
+    void sgrid2SelectCell();
     void refreshValue(int setting);
     int settingOfRow(int row) const;
     void armSendButton(bool armed);
@@ -105,5 +105,4 @@ private:
     // The next drawing shows names and units only, with red names: at creation, and for a page
     // chosen before it was read, so that no value cell of another page stays open to edits.
     bool FirstDisplay = true;
-    QString SavedCellText;
 };
