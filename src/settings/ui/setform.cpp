@@ -165,6 +165,17 @@ void Tsetform::toggleFromToolButton() {
     vxprogpanel->hide();
 }
 
+void Tsetform::settingsFileLoaded() {
+    vxbutton->setEnabled(true);
+    if (!isVisible())
+        return;
+    FirstDisplay = false;
+    if (SettingsMode)
+        drawPage(CurrentPage);
+    else
+        caldisplay();
+}
+
 void Tsetform::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())

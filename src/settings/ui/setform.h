@@ -28,6 +28,9 @@ public:
     // The main window's tool button: shows and focuses the window, or hides it; the whole-list
     // panel is hidden either way.
     void toggleFromToolButton();
+    // A settings file replaced the image: the whole list can be sent, and a page on screen
+    // shows the file's values at once.
+    void settingsFileLoaded();
 
 signals:
     // The user closed the window; the main window releases its tool button.
