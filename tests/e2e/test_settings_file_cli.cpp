@@ -1,4 +1,5 @@
 #include "clirun.h"
+#include "settingsfiles.h"
 #include "simulatedline.h"
 #include "testmain.h"
 
@@ -9,17 +10,6 @@
 namespace {
 
 const QString Baud = QStringLiteral("9600");
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 CliRun onLine(const SimulatedLine& sim, const QStringList& command) {
     return runCli(QStringList{"--port", sim.line.devicePath(), "--baud", Baud} + command);

@@ -1,3 +1,4 @@
+#include "settingsfiles.h"
 #include "testmain.h"
 
 #include "settings/settingsfile.h"
@@ -10,25 +11,6 @@
 Q_DECLARE_METATYPE(SettingsFileProblem)
 
 namespace {
-
-// Every byte different from its neighbours, so a shifted or partial copy shows.
-MemoryImage patternImage() {
-    MemoryImage image;
-    for (int index = 0; index < MemoryImage::Size; ++index)
-        image.store(index, static_cast<std::uint8_t>(index * 7 + 3));
-    return image;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool anyValid(const DataValidFlags& valid) {
     return valid.CalibrationValid ||

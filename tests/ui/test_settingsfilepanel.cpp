@@ -1,4 +1,5 @@
 #include "programrig.h"
+#include "settingsfiles.h"
 #include "widgettestmain.h"
 
 #include "settings/ui/stringcolumn.h"
@@ -19,30 +20,13 @@
 
 namespace {
 
-// A VX40 on a 24 V system with its boost maximum at 14.6 V (shown 29.2) and a page-1 clock.
+// A VX40 on a 24 V system whose clock, the first row of the first page, shows 12.5.
 MemoryImage controllerImage() {
-    MemoryImage image;
-    for (int index = 0; index < MemoryImage::Size; ++index)
-        image.store(index, static_cast<std::uint8_t>(index * 7 + 3));
+    MemoryImage image = patternImage();
     image.store(0, 131);
     image.store(93, 0x11);
     image.store(48, 125);
     return image;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray imageBytes(const MemoryImage& image) {
-    return {reinterpret_cast<const char*>(image.bytes().data()), MemoryImage::Size};
 }
 
 bool allSettingsValid(const DataValidFlags& valid) {
