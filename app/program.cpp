@@ -28,8 +28,8 @@ void Program::createWindows(const ProgramServices& services) {
     mainform = std::make_unique<Tmainform>(
         link, state,
         MainWindowServices{services.store, services.oldKeys, services.portMap, services.serialPorts,
-                           services.fontChooser, services.clock, services.arguments,
-                           services.programVersion});
+                           services.fontChooser, services.saveDialogs, services.clock,
+                           services.arguments, services.programVersion});
     setform = std::make_unique<Tsetform>(link, state.identity, state.configuration.fonts);
     currentform = std::make_unique<TCurrentform>(link, state.identity, state.currentTexts,
                                                  state.configuration.fonts);
@@ -51,6 +51,8 @@ void Program::connectWindows() {
         return setform->isVisible();
     });
     connect(setform.get(), &Tsetform::FormClose, this, [this] { releaseToolButton(6); });
+    connect(mainform.get(), &Tmainform::settingsFileLoaded, setform.get(),
+            &Tsetform::settingsFileLoaded);
     connect(mainform.get(), &Tmainform::debugWindowWanted, debugform.get(), [this] {
         if (debugform->DebugWindowActive())
             return;
@@ -87,6 +89,7 @@ void Program::connectBeeps() {
     connect(&link.ports, &LinkPorts::beep, this, beep);
     connect(&link, &ControllerLink::beep, this, beep);
     connect(setform.get(), &Tsetform::beep, this, beep);
+    connect(mainform.get(), &Tmainform::beep, this, beep);
 }
 
 // The stored position, unless no screen shows it any more.

@@ -61,6 +61,55 @@ QString readNames() {
     return names.join(u'|');
 }
 
+namespace {
+
+// The command words: "read NAME", "backup FILE" or "diff FILE".
+bool parseCommand(const QStringList& words, CliArguments& out, QString& error) {
+    const QString verb = words.value(0);
+    if (words.size() == 2 && verb == QLatin1String("read")) {
+        out.read = findReadCommand(words.at(1));
+        if (out.read == nullptr) {
+            error = QStringLiteral("cannot read '%1'; expected %2").arg(words.at(1), readNames());
+            return false;
+        }
+        return true;
+    }
+    if (words.size() == 2 && (verb == QLatin1String("backup") || verb == QLatin1String("diff"))) {
+        out.command = verb == QLatin1String("backup") ? CliCommand::Backup : CliCommand::Diff;
+        out.file = words.at(1);
+        return true;
+    }
+    error =
+        QStringLiteral("expected one command: read %1, backup FILE or diff FILE").arg(readNames());
+    return false;
+}
+
+std::vector<OutputFormat> formatsOf(const CliArguments& out) {
+    switch (out.command) {
+    case CliCommand::Read:
+        return out.read->formats;
+    case CliCommand::Backup:
+        return {OutputFormat::Text};
+    case CliCommand::Diff:
+        return {OutputFormat::Text, OutputFormat::Json};
+    }
+    return {};
+}
+
+QString commandName(const CliArguments& out) {
+    switch (out.command) {
+    case CliCommand::Read:
+        return QStringLiteral("read ") + out.read->name;
+    case CliCommand::Backup:
+        return QStringLiteral("backup");
+    case CliCommand::Diff:
+        return QStringLiteral("diff");
+    }
+    return {};
+}
+
+} // namespace
+
 std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& error) {
     CliArguments out;
     std::optional<OutputFormat> formatAsked;
@@ -73,19 +122,12 @@ std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& 
             words << args.at(i);
         }
     }
-    if (words.size() != 2 || words.at(0) != QLatin1String("read")) {
-        error = QStringLiteral("expected the command: read %1").arg(readNames());
+    if (!parseCommand(words, out, error))
         return std::nullopt;
-    }
-    out.read = findReadCommand(words.at(1));
-    if (out.read == nullptr) {
-        error = QStringLiteral("cannot read '%1'; expected %2").arg(words.at(1), readNames());
-        return std::nullopt;
-    }
-    const auto& formats = out.read->formats;
+    const std::vector<OutputFormat> formats = formatsOf(out);
     out.format = formatAsked.value_or(formats.front());
     if (std::find(formats.begin(), formats.end(), out.format) == formats.end()) {
-        error = QStringLiteral("read %1 has no such output format").arg(out.read->name);
+        error = QStringLiteral("%1 has no such output format").arg(commandName(out));
         return std::nullopt;
     }
     if (out.port.isEmpty()) {
@@ -99,6 +141,8 @@ QString cliUsage() {
     return QStringLiteral(
                "usage: tarvik-cli --port DEVICE [--baud 300|1200|2400|9600] [--site N] [--debug]\n"
                "                  read %1 [--json|--csv]\n"
+               "                  backup FILE.stp\n"
+               "                  diff FILE.stp [--json]\n"
                "DEVICE is a device path (/dev/ttyUSB0) or a COM number (COM3).\n")
         .arg(readNames());
 }

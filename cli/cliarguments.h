@@ -6,12 +6,16 @@
 #include <QStringList>
 #include <optional>
 
+enum class CliCommand { Read, Backup, Diff };
+
 // What the user asked tarvik-cli to do.
 struct CliArguments {
     QString port; // device path or COMn
     int baudIndex = 2;
-    int site = -1;                     // site mode when 0..240
+    int site = -1; // site mode when 0..240
+    CliCommand command = CliCommand::Read;
     const ReadCommand* read = nullptr; // what "read <name>" names
+    QString file;                      // the settings file of "backup" and "diff"
     OutputFormat format = OutputFormat::Text;
     bool debug = false;
 };

@@ -1,5 +1,7 @@
 #include "cliarguments.h"
-#include "readrunner.h"
+#include "readsession.h"
+#include "settingsfilecommands.h"
+#include "terminal.h"
 
 #include "link/controllerlink.h"
 #include "platform/qt/qtserialport.h"
@@ -7,13 +9,8 @@
 
 #include <QCoreApplication>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
-
-void printError(const QString& message) {
-    std::fprintf(stderr, "tarvik-cli: %s\n", qPrintable(message));
-}
 
 // Points COM number n at the device the user named, unless a COMn was given.
 int directComNumber(const QString& port, PortMap& ports) {
@@ -23,13 +20,16 @@ int directComNumber(const QString& port, PortMap& ports) {
     return 1;
 }
 
-void showProgress(int done, int total) {
-    if (isatty(fileno(stderr)) == 0)
-        return;
-    std::fprintf(stderr, "\rReading %d/%d", done, total);
-    if (done == total)
-        std::fprintf(stderr, "\r%*s\r", 20, "");
-    std::fflush(stderr);
+// "read NAME": prints what was read, also when a read failed part of the way.
+int runRead(ControllerLink& link, const CliArguments& args) {
+    return runReads(link, args.read->readTypes,
+                    [&link, &args](const ReadRunner& runner, bool complete, const QString& reason) {
+                        if (runner.portOpened())
+                            writeOutput(args.read->print(ReadResult{link, complete}, args.format));
+                        if (!complete)
+                            printError(reason);
+                        return complete ? 0 : 1;
+                    });
 }
 
 } // namespace
@@ -62,19 +62,13 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "%s\n", qPrintable(line));
         });
 
-    ReadRunner runner(link, args->read->readTypes);
-    QObject::connect(&runner, &ReadRunner::progress, &showProgress);
-    QObject::connect(&runner, &ReadRunner::finished, [&](bool complete, const QString& reason) {
-        if (runner.portOpened()) {
-            const ReadResult result{link, complete};
-            const QByteArray printed = args->read->print(result, args->format);
-            std::fwrite(printed.constData(), 1, static_cast<size_t>(printed.size()), stdout);
-            std::fflush(stdout);
-        }
-        if (!complete)
-            printError(reason);
-        QCoreApplication::exit(complete ? 0 : 1);
-    });
-    QMetaObject::invokeMethod(&runner, &ReadRunner::start, Qt::QueuedConnection);
-    return QCoreApplication::exec();
+    switch (args->command) {
+    case CliCommand::Backup:
+        return runBackup(link, args->file);
+    case CliCommand::Diff:
+        return runDiff(link, args->file, args->format);
+    case CliCommand::Read:
+        break;
+    }
+    return runRead(link, *args);
 }

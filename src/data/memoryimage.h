@@ -57,10 +57,17 @@ private:
 
 // Current and status: set when a read sequence of the kind ends (also in failure); nothing clears
 // them. Settings pages 1..5 (index 0..4) and calibration: set once drawn from a read that did not
-// fail; cleared when the site changes or a modem connection ends.
+// fail, or when a settings file is loaded; cleared when the site changes or a modem connection
+// ends.
 struct DataValidFlags {
     bool CurrentDataValid = false;
     bool StatusDataValid = false;
     std::array<bool, 5> SettingsPageValid{};
     bool CalibrationValid = false;
+
+    // The settings pages and the calibration have to be read again before they are shown.
+    void forgetSettings() {
+        SettingsPageValid.fill(false);
+        CalibrationValid = false;
+    }
 };

@@ -312,6 +312,43 @@ private slots:
         QCOMPARE(w.rig.link.preparedWrite().SignByte, 0x85);
     }
 
+    // The cell stays selected between the two entries, so the second one restores the first.
+    void secondRefusedEntryRestoresTheFirst_data() {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("restored");
+        QTest::newRow("charge current gain") << "sgrid2" << 3 << "7"
+                                             << "abc"
+                                             << " 7";
+        QTest::newRow("12 V offset") << "sgrid3" << 0 << "-4"
+                                     << "99"
+                                     << "-4";
+        QTest::newRow("24 V gain") << "sgrid2" << 1 << "0"
+                                   << "-"
+                                   << " 0";
+    }
+    void secondRefusedEntryRestoresTheFirst() {
+        QFETCH(QString, column);
+        QFETCH(int, row);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QString, restored);
+        SettingsWindowRig w;
+        w.open();
+        w.finishReads(1);
+        w.click("Calbutton");
+        w.finishReads(2);
+        const QByteArray name = column.toLatin1();
+        w.enter(name.constData(), row, first);
+        const auto image = w.rig.link.image.bytes();
+        w.enter(name.constData(), row, second);
+        QCOMPARE(w.cell(name.constData(), row), restored);
+        QVERIFY(w.rig.link.image.bytes() == image);
+        QVERIFY(!w.button("sendbutton")->isEnabled());
+    }
+
     void calibrationStaysValidAcrossPages() {
         SettingsWindowRig w;
         w.open();

@@ -56,14 +56,16 @@ void Tsetform::commitCalibration(StringColumn& column, int row, CalibrationPart 
                                  const QString& text) {
     const std::optional<int> value =
         ::commitCalibration(row, part, text, link_.image, link_.preparedWrite());
-    column.setCellText(row, value ? QString::number(*value) : SavedCellText);
+    // A refused entry shows what the image holds: the text saved when the cell was selected is
+    // stale once an entry was taken while the cell stayed selected.
+    column.setCellText(row, value ? QString::number(*value)
+                                  : calibrationText(calibrationValue(link_.image, row, part)));
     armSendButton(value.has_value());
     if (value)
         emit beep(1);
 }
 
-void Tsetform::sgrid2SelectCell(const StringColumn& column, int row) {
-    SavedCellText = column.cellText(row);
+void Tsetform::sgrid2SelectCell() {
     armSendButton(false);
 }
 

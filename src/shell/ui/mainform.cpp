@@ -11,10 +11,12 @@
 #include "shell/ui/exitpanel.h"
 #include "shell/ui/languagegroup.h"
 #include "shell/ui/maintoolbar.h"
+#include "shell/ui/savepanel.h"
 #include "shell/ui/showhintinstatusbar.h"
 #include "shell/ui/sitepanel.h"
 #include "shell/ui/statusbar.h"
 #include "shell/ui/toolbarimages.h"
+#include "shell/ui/vxsetpanel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -54,15 +56,18 @@ void Tmainform::createControls() {
         new PortPanel(link_.ports, link_.state, services_.portMap, services_.serialPorts, this);
     companel->hide();
     sitepanel = new SitePanel(this);
+    Savepanel = new SavePanel(this);
+    vxsetpanel = new VxsetPanel(this);
     puTools = new QMenu(this);
     // The single command tool and the options dialog are not part of this program yet.
     puTools->addAction(QStringLiteral("&Send Single Command"))->setEnabled(false);
     puTools->addAction(QStringLiteral("&Options"))->setEnabled(false);
-    for (const int number : {3, 7, 9, 10, 11, 12})
+    for (const int number : {3, 7, 9, 11, 12})
         toolBar->button(number)->setEnabled(false);
     faceControls_ = {exitpanel->exitlab};
     faceControls_ += companel->faceControls();
-    faceControls_ << Statusb;
+    faceControls_ << Statusb << vxsetpanel->setcancelbut << Savepanel->vxsetbutton
+                  << vxsetpanel->setsavebbut << vxsetpanel->setgetbbut << vxsetpanel;
     for (QWidget* control : faceControls_) {
         QFont font = control->font();
         font.setPointSize(FaceControlPointSize);
@@ -87,12 +92,23 @@ void Tmainform::bindTexts() {
     texts_.hint(companel->baudbox, baudboxHint);
     texts_.hint(companel->ebDirectComPortNum, ebDirectComPortNumHint);
     texts_.hint(Langgroup->fontselbut, fontselbutHint);
+    texts_.hint(Savepanel, SavepanelHint);
+    texts_.hint(Savepanel->vxsetbutton, vxsetbuttonHint);
+    texts_.hint(vxsetpanel, vxsetpanelHint);
+    texts_.hint(vxsetpanel->setsavebbut, setsavebbutHint);
+    texts_.hint(vxsetpanel->setgetbbut, setgetbbutHint);
+    texts_.hint(vxsetpanel->setcancelbut, setcancelbutHint);
 }
 
 void Tmainform::connectControls() {
     connect(toolBar->button(1), &QToolButton::clicked, this, &Tmainform::ToolButton1Click);
     connect(toolBar->button(2), &QToolButton::clicked, this, &Tmainform::ToolButton2Click);
     connect(toolBar->button(8), &QToolButton::clicked, this, &Tmainform::ToolButton8Click);
+    connect(toolBar->button(10), &QToolButton::clicked, this, &Tmainform::ToolButton10Click);
+    connect(Savepanel->vxsetbutton, &QToolButton::clicked, this, &Tmainform::vxsetbuttonClick);
+    connect(vxsetpanel->setcancelbut, &QToolButton::clicked, this, &Tmainform::setcancelbutClick);
+    connect(vxsetpanel->setsavebbut, &QToolButton::clicked, this, &Tmainform::setsavebbutClick);
+    connect(vxsetpanel->setgetbbut, &QToolButton::clicked, this, &Tmainform::setgetbbutClick);
     connect(sitebutton, &QToolButton::clicked, this, &Tmainform::sitebuttonClick);
     connect(exitpanel->exityesBitBtn, &QToolButton::clicked, this, &QWidget::close);
     connect(exitpanel->exitnoBitBtn, &QToolButton::clicked, this, [this] {
@@ -149,6 +165,8 @@ void Tmainform::ArrangeMainWindow() {
     Langgroup->setGeometry(40, 40, 65, 177);
     sitepanel->setGeometry(510, 48, 129, 89);
     companel->setGeometry(330, 66, 297, 227);
+    Savepanel->setGeometry(368, 40, 210, SavePanel::SaveLayoutHeight);
+    vxsetpanel->setGeometry(380, 45, 106, 144);
     fitToVisibleControls();
 }
 
@@ -192,13 +210,24 @@ void Tmainform::ToolButton8Click() {
     togglePanel(companel);
 }
 
+// The save panel in its save layout; the settings-file panel goes with it when it closes.
+void Tmainform::ToolButton10Click() {
+    togglePanel(Savepanel);
+    if (Savepanel->isHidden()) {
+        vxsetpanel->hide();
+        fitToVisibleControls();
+    }
+}
+
 void Tmainform::sitebuttonClick() {
     togglePanel(sitepanel);
     sitebutton->setText(QString::number(sitepanel->Sitespin->value()));
 }
 
+// Another site is another controller: its settings have to be read before they are shown.
 void Tmainform::SitespinChange(int site) {
     link_.state.siteNumber = site;
+    link_.valid.forgetSettings();
     if (link_.state.SiteMode)
         sitebutton->setText(QString::number(site));
 }

@@ -8,6 +8,7 @@
 #include "platform/serialportlister.h"
 #include "platform/wallclock.h"
 #include "shell/shellstate.h"
+#include "shell/ui/savedialogs.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -18,19 +19,22 @@ class MainToolBar;
 class PortPanel;
 class QMenu;
 class QToolButton;
+class SavePanel;
 class ShowHintInStatusBar;
 class SitePanel;
 class StatusBar;
+class VxsetPanel;
 
 // What the main window is given from outside: the configuration store (and, where an older
-// layout of it can exist, the key tree to move it from), the port devices, the font dialog, the
-// clock, the command line and the program's version.
+// layout of it can exist, the key tree to move it from), the port devices, the font and file
+// dialogs, the clock, the command line and the program's version.
 struct MainWindowServices {
     ConfigStore& store;
     ConfigKeyTree* oldKeys;
     PortMap& portMap;
     const SerialPortLister& serialPorts;
     FontChooser& fontChooser;
+    SaveDialogs& fileDialogs;
     const WallClock& clock;
     QStringList arguments; // after the program name
     QString programVersion;
@@ -57,6 +61,8 @@ public:
     LanguageGroup* Langgroup;
     PortPanel* companel;
     SitePanel* sitepanel;
+    SavePanel* Savepanel;
+    VxsetPanel* vxsetpanel;
     QMenu* puTools;
     QTimer Timer1;
 
@@ -65,6 +71,9 @@ signals:
     void debugWindowWanted();
     // The configuration is written and the ports closed: the other windows go now.
     void formClosed();
+    // A settings file replaced the memory image and every settings page counts as read.
+    void settingsFileLoaded();
+    void beep(int count);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,6 +91,7 @@ private:
     void ToolButton1Click();
     void ToolButton2Click();
     void ToolButton8Click();
+    void ToolButton10Click();
     void sitebuttonClick();
     void SitespinChange(int site);
     void englishselectClick();
@@ -89,6 +99,15 @@ private:
     void showSiteTexts();
     void decideDebugMode();
     void showPortFailure(const QString& reason);
+
+    // The settings-file panel.
+    void vxsetbuttonClick();
+    void setcancelbutClick();
+    void setsavebbutClick();
+    void setgetbbutClick();
+    void saveSettings(const QString& path);
+    void loadSettings(const QString& path);
+    QString settingsFilter() const;
 
     ControllerLink& link_;
     ShellState& state_;
