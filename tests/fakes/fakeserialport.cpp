@@ -3,7 +3,7 @@
 bool FakeSerialPort::open() {
     ++openCount;
     if (failOpen) {
-        setFailure({PortFault::CannotOpen, QStringLiteral("fake"), {}});
+        setFailure({PortFault::CannotOpen, QStringLiteral("fake"), QStringLiteral("refused")});
         return false;
     }
     open_ = true;
