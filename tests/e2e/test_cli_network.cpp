@@ -1,26 +1,11 @@
 #include "clirun.h"
+#include "loopbackports.h"
 #include "simulatedline.h"
 #include "testmain.h"
 
 #include "sim/tcpline.h"
 
 #include <QProcess>
-#include <QTcpServer>
-
-namespace {
-
-QString loopback(quint16 port) {
-    return QStringLiteral("tcp://127.0.0.1:%1").arg(port);
-}
-
-// A loopback port number that nothing listens on.
-quint16 closedPort() {
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost);
-    return server.serverPort();
-}
-
-} // namespace
 
 // tarvik-cli through a serial-over-network adapter, played by the simulator's TCP line.
 class CliNetworkPortTest : public QObject {

@@ -1,3 +1,4 @@
+#include "loopbackports.h"
 #include "manualtickclock.h"
 #include "testmain.h"
 
@@ -13,21 +14,8 @@
 #include <memory>
 
 namespace {
-
 constexpr int WaitMs = 5000;
-
-// A loopback port number that nothing listens on.
-quint16 closedPort() {
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost);
-    return server.serverPort();
 }
-
-QString loopback(quint16 port) {
-    return QStringLiteral("tcp://127.0.0.1:%1").arg(port);
-}
-
-} // namespace
 
 class TcpAddressTest : public QObject {
     Q_OBJECT
