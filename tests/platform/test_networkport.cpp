@@ -127,6 +127,20 @@ private slots:
         QCOMPARE(port.failure().fault, PortFault::None);
     }
 
+    // Every read opens its port; the adapter must not see a new client for each.
+    void openingAgainKeepsTheConnection() {
+        TcpSerialPort port(clock, ports);
+        int connections = 0;
+        connect(server.get(), &QTcpServer::newConnection, this, [&] { ++connections; });
+        QVERIFY(port.open());
+        QVERIFY(QTest::qWaitFor([this] { return client != nullptr; }, WaitMs));
+        QVERIFY(port.open());
+        port.putBytes("a");
+        QVERIFY(QTest::qWaitFor([this] { return client->bytesAvailable() >= 1; }, WaitMs));
+        QCOMPARE(connections, 1);
+        QCOMPARE(client->state(), QAbstractSocket::ConnectedState);
+    }
+
     void closingIsNoFailure() {
         TcpSerialPort port(clock, ports);
         QSignalSpy failed(&port, &SerialPort::portFailed);

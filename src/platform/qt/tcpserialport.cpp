@@ -16,8 +16,13 @@ TcpSerialPort::TcpSerialPort(TickTimerSource& timers, const PortMap& ports, QObj
 }
 
 bool TcpSerialPort::open() {
-    close();
     const QString device = deviceName();
+    // Each read opens its port. Adapters take one client at a time and may not yet have seen an
+    // old connection go when the new one comes, so a live connection to the same address stays.
+    if (open_ && !failing_ && device == device_)
+        return true;
+    close();
+    device_ = device;
     const auto address = parseTcpAddress(device);
     if (!address) {
         setFailure({PortFault::BadAddress, device, {}});

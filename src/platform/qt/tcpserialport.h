@@ -7,8 +7,8 @@
 
 // A serial-over-network adapter reached as "tcp://HOST:PORT": the bytes go raw over one TCP
 // connection, the adapter owning the serial line's baud and framing. Opening starts the connection
-// without waiting for it (bytes put meanwhile go out once it is up); a refused or dropped
-// connection closes the port and is reported as a failed port.
+// without waiting for it (bytes put meanwhile go out once it is up) and keeps one that is up to the
+// same address; a refused or dropped connection closes the port and is reported as a failed port.
 class TcpSerialPort : public SerialPort {
     Q_OBJECT
 public:
@@ -32,6 +32,7 @@ private:
 
     const PortMap& ports_;
     QTcpSocket socket_;
+    QString device_; // the address of the connection
     bool open_ = false;
     bool failing_ = false;
     bool connected_ = false;
