@@ -2,8 +2,8 @@
 #include "simulatedcontroller.h"
 
 #include "common/ui/qtdialogs.h"
+#include "platform/qt/deviceport.h"
 #include "platform/qt/qtconfigstore.h"
-#include "platform/qt/qtserialport.h"
 #include "platform/qt/qtserialportlister.h"
 #include "platform/qt/qtticktimer.h"
 #include "platform/qt/winregistrykeytree.h"
@@ -24,8 +24,8 @@ int main(int argc, char* argv[]) {
 
     QtTickTimerSource timers;
     PortMap portMap;
-    QtSerialPort direct(timers, portMap);
-    QtSerialPort modem(timers, portMap);
+    DevicePort direct(timers, portMap);
+    DevicePort modem(timers, portMap);
     SystemWallClock clock;
     QtConfigStore store;
 #ifdef Q_OS_WIN

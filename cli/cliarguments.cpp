@@ -113,6 +113,10 @@ QString commandName(const CliArguments& out) {
 std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& error) {
     CliArguments out;
     std::optional<OutputFormat> formatAsked;
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        out.help = true;
+        return out;
+    }
     QStringList words;
     for (int i = 0; i < args.size(); ++i) {
         if (args.at(i).startsWith(QLatin1String("--"))) {
@@ -131,7 +135,8 @@ std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& 
         return std::nullopt;
     }
     if (out.port.isEmpty()) {
-        error = QStringLiteral("--port DEVICE is required (a device path or COMn)");
+        error =
+            QStringLiteral("--port DEVICE is required (a device path, COMn or tcp://HOST:PORT)");
         return std::nullopt;
     }
     return out;
@@ -139,10 +144,14 @@ std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& 
 
 QString cliUsage() {
     return QStringLiteral(
-               "usage: tarvik-cli --port DEVICE [--baud 300|1200|2400|9600] [--site N] [--debug]\n"
+               "usage: tarvik-cli --port DEVICE [--baud %2] [--site N] [--debug]\n"
                "                  read %1 [--json|--csv]\n"
                "                  backup FILE.stp\n"
                "                  diff FILE.stp [--json]\n"
-               "DEVICE is a device path (/dev/ttyUSB0) or a COM number (COM3).\n")
-        .arg(readNames());
+               "       tarvik-cli --help\n"
+               "DEVICE is a device path (/dev/ttyUSB0), a COM number (COM3) or a "
+               "serial-over-network\n"
+               "adapter (tcp://HOST:PORT). The baud rate is %3 unless --baud says otherwise.\n")
+        .arg(readNames(), LinkPorts::BaudTexts.join(u'|'),
+             LinkPorts::BaudTexts.at(CliArguments{}.baudIndex));
 }

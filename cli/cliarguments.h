@@ -2,6 +2,8 @@
 
 #include "readcommands.h"
 
+#include "shell/shellconfiguration.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -10,9 +12,10 @@ enum class CliCommand { Read, Backup, Diff };
 
 // What the user asked tarvik-cli to do.
 struct CliArguments {
-    QString port; // device path or COMn
-    int baudIndex = 2;
-    int site = -1; // site mode when 0..240
+    QString port;                                   // device path, COMn or tcp://HOST:PORT
+    int baudIndex = ShellConfiguration{}.baudIndex; // the desktop program's default
+    bool help = false;                              // --help: print the usage, nothing else
+    int site = -1;                                  // site mode when 0..240
     CliCommand command = CliCommand::Read;
     const ReadCommand* read = nullptr; // what "read <name>" names
     QString file;                      // the settings file of "backup" and "diff"

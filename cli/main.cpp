@@ -4,7 +4,7 @@
 #include "terminal.h"
 
 #include "link/controllerlink.h"
-#include "platform/qt/qtserialport.h"
+#include "platform/qt/deviceport.h"
 #include "platform/qt/qtticktimer.h"
 
 #include <QCoreApplication>
@@ -43,11 +43,15 @@ int main(int argc, char* argv[]) {
         std::fputs(qPrintable(cliUsage()), stderr);
         return 2;
     }
+    if (args->help) {
+        std::fputs(qPrintable(cliUsage()), stdout);
+        return 0;
+    }
 
     QtTickTimerSource timers;
     PortMap portMap;
-    QtSerialPort direct(timers, portMap);
-    QtSerialPort modem(timers, portMap);
+    DevicePort direct(timers, portMap);
+    DevicePort modem(timers, portMap);
     SystemWallClock clock;
     ControllerLink link(direct, modem, clock);
     link.ports.DirectPortNumber = directComNumber(args->port, portMap);

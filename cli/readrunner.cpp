@@ -1,5 +1,7 @@
 #include "readrunner.h"
 
+#include "link/portfailuretexts.h"
+
 namespace {
 constexpr int EnglishLanguage = 0;
 }
@@ -11,7 +13,9 @@ ReadRunner::ReadRunner(ControllerLink& link, std::vector<int> readTypes, QObject
     connect(&link_, &ControllerLink::readStepped, this, [this] { emit progress(++done_, total_); });
     connect(&link_, &ControllerLink::readEnded, this, &ReadRunner::onReadEnded);
     connect(&link_.ports.Comport1, &SerialPort::portFailed, this,
-            [this](const QString& reason) { portFailure_ = reason; });
+            [this](const PortFailure& failure) {
+                portFailure_ = portFailureText(failure, EnglishLanguage);
+            });
 }
 
 void ReadRunner::start() {
@@ -41,7 +45,7 @@ void ReadRunner::onReadEnded(int, ReadOutcome outcome) {
 // The program's own text for a refusal, with what the system said about the port.
 QString ReadRunner::refusalReason(ReadStart start) const {
     const QString why = readStartText(start, EnglishLanguage);
-    const QString portError = link_.ports.Comport1.errorString();
+    const QString portError = portFailureText(link_.ports.Comport1.failure(), EnglishLanguage);
     if (start != ReadStart::PortUnusable || portError.isEmpty())
         return why;
     return QStringLiteral("%1: %2").arg(why, portError);

@@ -41,8 +41,8 @@ void LinkPorts::portset1() {
     configureAndOpen(Comport1, DirectPortNumber, false);
 }
 
-void LinkPorts::portset2() {
-    configureAndOpen(Comport2, ModemPortNumber, true);
+bool LinkPorts::portset2() {
+    return configureAndOpen(Comport2, ModemPortNumber, true);
 }
 
 void LinkPorts::comstatusupdate() {
@@ -107,6 +107,8 @@ void LinkPorts::baudboxChange(int index) {
     if (Comport1.isOpen())
         Comport1.close();
     Comport1.setBaud(baudRate());
-    portset2();
+    if (!portset2())
+        status_.setText(StatusPanels::Link,
+                        text(LinkText::CantOpenModemPort, state_.LanguageIndex));
     comstatusupdate();
 }

@@ -32,7 +32,8 @@ public:
     int baudRate() const;
 
     void portset1();
-    void portset2();
+    // False when the modem port could not be opened.
+    bool portset2();
     void comstatusupdate();
     void CommSend(int port, const QByteArray& bytes);
     quint8 CommReceive(int port);

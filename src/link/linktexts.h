@@ -9,6 +9,10 @@ inline constexpr TextRow PortSetOk{"Port Set OK", "Port OK", "串行口设立正
                                    "Porteinstellung OK"};
 inline constexpr TextRow PortSetException{"Cant open port-Port Set Exception", "", "不能打开串行口",
                                           "Kann Port nich öffnen"};
+// A baud change reopens the modem port whichever port is the link: say which one failed.
+inline constexpr TextRow CantOpenModemPort{"Cant open modem port", "Port Modem Ferme",
+                                           "不能打开调制解调器串行口",
+                                           "Kann Modem-Port nicht öffnen"};
 inline constexpr TextRow RequestSent{"Request Sent", "Request Sent", "发送请求",
                                      "Anforderung gesendet"};
 inline constexpr TextRow Timeout{"Timeout", "", "超出计时", "Zeitablauf"};

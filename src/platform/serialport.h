@@ -9,6 +9,27 @@
 #include <memory>
 #include <vector>
 
+// Why a port could not be opened, or stopped working while in use. The link words it in the
+// user's language; detail is the system's own account, in whatever language the system speaks.
+enum class PortFault {
+    None,
+    Missing,          // no such device
+    InUse,            // another program has it open
+    NoPermission,     // the user may not open it
+    CannotOpen,       // any other refusal to open
+    StoppedAnswering, // the device went away while in use
+    BadAddress,       // a network port whose address is not tcp://HOST:PORT
+    Refused,          // the network port refused the connection
+    Unreachable,      // the network port could not be reached
+    Dropped,          // the network port's connection ended while in use
+};
+
+struct PortFailure {
+    PortFault fault = PortFault::None;
+    QString device;
+    QString detail;
+};
+
 // One serial port as the link uses it: COM number, baud, 8N1 framing, open/close, buffer flushes,
 // byte output and single-byte input, and timer triggers counted in ticks.
 // Implementations provide the byte transport; the timer triggers are common to all of them.
@@ -23,7 +44,7 @@ public:
     void setBaud(int baud) { baud_ = baud; }
     int baud() const { return baud_; }
 
-    // Opens with the COM number and baud set; returns false and sets errorString() on failure.
+    // Opens with the COM number and baud set; returns false and sets failure() on failure.
     virtual bool open() = 0;
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
@@ -33,7 +54,8 @@ public:
     virtual bool charReady() const = 0;
     // Takes one received byte; only called after charReady() said one is there.
     virtual quint8 getChar() = 0;
-    QString errorString() const { return errorString_; }
+    // Why the last open failed or the port failed in use; fault None after a good open.
+    const PortFailure& failure() const { return failure_; }
 
     // Timer triggers: add one, arm it for a number of ticks (fires once), remove it.
     int addTimerTrigger();
@@ -44,11 +66,11 @@ public:
 
 signals:
     void triggerTimer(int handle);
-    // The port failed while in use (device gone); it has been closed.
-    void portFailed(const QString& reason);
+    // The port failed while in use (device gone, connection ended); it has been closed.
+    void portFailed(const PortFailure& failure);
 
 protected:
-    void setErrorString(const QString& text) { errorString_ = text; }
+    void setFailure(const PortFailure& failure) { failure_ = failure; }
 
 private:
     TickTimerSource& timers_;
@@ -58,5 +80,5 @@ private:
     int nextHandle_ = 1;
     int comNumber_ = 1;
     int baud_ = 2400;
-    QString errorString_;
+    PortFailure failure_;
 };

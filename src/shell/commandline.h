@@ -4,9 +4,9 @@
 #include <QStringList>
 #include <optional>
 
-// The desktop program's command line: "--simulate" or "--simulate=vx20|vx40|vx60|vx80" anywhere
-// starts a simulated controller for the run; everything else is left as the program's own
-// arguments, whose first may be "-debug".
+// The desktop program's command line: "--simulate", "--simulate=MODEL" or "--simulate MODEL"
+// (vx20, vx40, vx60 or vx80) anywhere starts a simulated controller for the run; everything else
+// is left as the program's own arguments, whose first may be "-debug".
 struct CommandLine {
     QStringList programArguments;
     std::optional<QString> simulatedModel; // lower case

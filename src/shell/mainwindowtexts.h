@@ -14,6 +14,8 @@ inline constexpr TextRow Baudlab{"Baud Rate", "Baud Rate", "波特速率", "Baud
 inline constexpr TextRow Portlab{"Port", "Port", "串行口", "Port"};
 inline constexpr TextRow Mportlab{"Modem Port", "Modem Port", "MODEM 接口", "Modem Port"};
 inline constexpr TextRow Modemlab{"Modem", "Modem", "MODEM通信", "Modem"};
+inline constexpr TextRow Timedelaylab{"Path Time delay", "Delai de Liaison", "线路延时",
+                                      "Leitungsverzögerung"};
 inline constexpr TextRow ebModemComPortNumHint{"Select Modem Port", " ", "选择MODEM串行口",
                                                "Modem Port auswählen"};
 inline constexpr TextRow StatusbHint{"Status Information", "Information", "区域状态显示",

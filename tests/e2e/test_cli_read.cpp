@@ -5,6 +5,9 @@
 #include "sim/batteryvoltage.h"
 #include "sim/controllerprofile.h"
 
+#include "link/linkports.h"
+#include "shell/shellconfiguration.h"
+
 #include <QJsonArray>
 #include <QTemporaryDir>
 #include <map>
@@ -259,6 +262,32 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 20000));
         QCOMPARE(process.exitCode(), 1);
         QVERIFY(process.readAllStandardError().contains("read failed"));
+    }
+
+    void helpPrintsTheUsageAndSucceeds_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("alone") << QStringList{"--help"};
+        QTest::newRow("short") << QStringList{"-h"};
+        QTest::newRow("among other arguments") << QStringList{"--port", "COM1", "read", "--help"};
+    }
+    void helpPrintsTheUsageAndSucceeds() {
+        QFETCH(QStringList, args);
+        const CliRun run = runCli(args);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.startsWith("usage: tarvik-cli"));
+        QVERIFY(run.err.isEmpty());
+    }
+
+    // Without --baud the line runs at the desktop program's default rate: a controller that
+    // hears only that rate answers.
+    void theDefaultBaudIsTheDesktopProgramsDefault() {
+        const int baud = LinkPorts::BaudTexts.at(ShellConfiguration{}.baudIndex).toInt();
+        sim::Controller controller(steadyConfig(sim::Model::VX40, sim::SystemVoltage::V12));
+        sim::PtyLine line(controller, sim::PtyOptions{baud, true, {}});
+        QVERIFY(line.open());
+        const CliRun run = runCli({"--port", line.devicePath(), "read", "current", "--json"});
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+        QVERIFY(run.json().value("complete").toBool());
     }
 
     void badArguments_data() {

@@ -3,7 +3,7 @@
 bool FakeSerialPort::open() {
     ++openCount;
     if (failOpen) {
-        setErrorString(QStringLiteral("fake port refuses to open"));
+        setFailure({PortFault::CannotOpen, QStringLiteral("fake"), QStringLiteral("refused")});
         return false;
     }
     open_ = true;

@@ -1,7 +1,9 @@
+#include "linkrig.h"
 #include "testmain.h"
 
 #include "link/commandframe.h"
 #include "link/linkports.h"
+#include "link/portfailuretexts.h"
 #include "link/trace.h"
 
 #include <QTest>
@@ -180,6 +182,56 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, expected);
         QCOMPARE(LinkPorts::applyComPortText(text, 4), expected);
+    }
+
+    void portFailuresAreToldInTheLanguageWithTheSystemsDetail_data() {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing, English") << int(PortFault::Missing) << 0 << ""
+                                          << "/dev/ttyS4 does not exist";
+        QTest::newRow("in use, German") << int(PortFault::InUse) << 3 << ""
+                                        << "/dev/ttyS4 wird von einem anderen Programm benutzt";
+        QTest::newRow("device gone, Chinese, with the system's words")
+            << int(PortFault::StoppedAnswering) << 2 << "Input/output error"
+            << "/dev/ttyS4：设备停止响应 (Input/output error)";
+        QTest::newRow("refused, French") << int(PortFault::Refused) << 1 << "Connection refused"
+                                         << "/dev/ttyS4 : connexion refusée (Connection refused)";
+        QTest::newRow("nothing failed") << int(PortFault::None) << 0 << ""
+                                        << "";
+    }
+    void portFailuresAreToldInTheLanguageWithTheSystemsDetail() {
+        QFETCH(int, fault);
+        QFETCH(int, language);
+        QFETCH(QString, detail);
+        QFETCH(QString, reason);
+        const PortFailure failure{PortFault(fault), QStringLiteral("/dev/ttyS4"), detail};
+        QCOMPARE(portFailureText(failure, language), reason);
+    }
+
+    // A baud change reopens the modem port even on the direct link: its failure names that port.
+    void baudChangeTellsWhetherTheModemPortOpened_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("modemOpens");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("English") << 0 << false << "Cant open modem port";
+        QTest::newRow("French") << 1 << false << "Port Modem Ferme";
+        QTest::newRow("Chinese") << 2 << false << "不能打开调制解调器串行口";
+        QTest::newRow("German") << 3 << false << "Kann Modem-Port nicht öffnen";
+        QTest::newRow("opened") << 3 << true << "Port geöffnet";
+    }
+    void baudChangeTellsWhetherTheModemPortOpened() {
+        QFETCH(int, language);
+        QFETCH(bool, modemOpens);
+        QFETCH(QString, status);
+        LinkRig rig;
+        rig.link.state.LanguageIndex = language;
+        rig.modem.failOpen = !modemOpens;
+        rig.link.ports.baudboxChange(1);
+        QCOMPARE(rig.link.status.text(StatusPanels::Link), status);
+        QCOMPARE(rig.direct.baud(), 1200);
+        QCOMPARE(rig.modem.isOpen(), modemOpens);
     }
 };
 

@@ -74,7 +74,9 @@ ShellConfiguration everythingChanged() {
                                                  QStringLiteral("0%1").arg(4000 + row)};
     c.fonts.LangFontName = {"Times", "Courier", "Noto Sans CJK SC", "Verdana"};
     c.fonts.LangFontSize = {8, 9, 14, 11};
-    c.portDevices = {{1, QStringLiteral("/dev/ttyUSB0")}, {7, QStringLiteral("/dev/pts/4")}};
+    c.portDevices = {{1, QStringLiteral("/dev/ttyUSB0")},
+                     {7, QStringLiteral("/dev/pts/4")},
+                     {9, QStringLiteral("tcp://127.0.0.1:4001")}};
     return c;
 }
 
@@ -142,7 +144,7 @@ private slots:
                               "Sample enabled", "Log Dial Up enabled", "Tapi selection",
                               "Site mode"});
         expected << phoneAndFontNames() << QStringLiteral("Ports/COM1")
-                 << QStringLiteral("Ports/COM7");
+                 << QStringLiteral("Ports/COM7") << QStringLiteral("Ports/COM9");
         QCOMPARE(names(writes(store.journal)), expected);
         QCOMPARE(store.value(QStringLiteral("Settings"), QStringLiteral("Baud Rate")),
                  QVariant(QStringLiteral("1")));
@@ -166,6 +168,7 @@ private slots:
         QCOMPARE(second.fonts.LangFontName[2], QStringLiteral("Noto Sans CJK SC"));
         QCOMPARE(second.phoneList[15].number, QStringLiteral("04015"));
         QCOMPARE(second.portDevices.at(7), QStringLiteral("/dev/pts/4"));
+        QCOMPARE(second.portDevices.at(9), QStringLiteral("tcp://127.0.0.1:4001"));
     }
 
     void alarmFlagsAreNeverWritten() {

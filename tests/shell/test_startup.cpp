@@ -43,6 +43,12 @@ private slots:
             << QStringList{"--simulate=vx20", "-DEBUG"} << "vx20" << QStringList{"-DEBUG"} << false;
         QTest::newRow("unknown model")
             << QStringList{"--simulate=vx99"} << "vx99" << QStringList{} << true;
+        QTest::newRow("model as the next word") << QStringList{"--simulate", "VX60", "-debug"}
+                                                << "vx60" << QStringList{"-debug"} << false;
+        QTest::newRow("option after it is not a model")
+            << QStringList{"--simulate", "-debug"} << "vx40" << QStringList{"-debug"} << false;
+        QTest::newRow("unknown next word is refused")
+            << QStringList{"--simulate", "vx99"} << "vx99" << QStringList{} << true;
     }
     void simulateOptionIsTakenFromAnywhere() {
         QFETCH(QStringList, arguments);

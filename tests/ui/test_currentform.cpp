@@ -319,12 +319,21 @@ private slots:
         QVERIFY(!button->isChecked());
     }
 
+    // In the current language, with the system's own words after it.
+    void portThatWillNotOpenSaysWhy_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("English") << 0 << "fake cannot be opened (refused)";
+        QTest::newRow("German") << 3 << "fake kann nicht geöffnet werden (refused)";
+    }
     void portThatWillNotOpenSaysWhy() {
+        QFETCH(int, language);
+        QFETCH(QString, reason);
         rig->finishStartup();
+        rig->program.link.state.LanguageIndex = language;
         rig->direct.failOpen = true;
         QTest::mouseClick(rig->program.mainform->toolBar->button(4), Qt::LeftButton);
-        QCOMPARE(rig->program.link.status.text(StatusPanels::Link),
-                 QStringLiteral("fake port refuses to open"));
+        QCOMPARE(rig->program.link.status.text(StatusPanels::Link), reason);
         QVERIFY(!rig->program.currentform->Waitlab->isVisible());
         QVERIFY(rig->program.currentform->Faillab->isVisible());
     }

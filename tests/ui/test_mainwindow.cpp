@@ -167,6 +167,7 @@ private slots:
         QCOMPARE(main.toolBar->button(4)->toolTip(), QStringLiteral("当前状态"));
         QCOMPARE(main.exitpanel->exitlab->text(), QStringLiteral("退出"));
         QCOMPARE(main.companel->Directlab->text(), QStringLiteral("直接通信"));
+        QCOMPARE(main.companel->Timedelaylab->text(), QStringLiteral("线路延时"));
         // The stored Chinese face is not installed here: a face with the characters stands in.
         QVERIFY(QFontDatabase::families(QFontDatabase::SimplifiedChinese)
                     .contains(main.font().family()));
@@ -241,12 +242,10 @@ private slots:
         QVERIFY(panel.isVisible());
         QCOMPARE(panel.ebDirectComPortNum->text(), QStringLiteral("1"));
 
-        typeInto(panel.ebDirectComPortNum->edit(), QStringLiteral("7"));
-        QCOMPARE(rig.program.link.ports.DirectPortNumber, 7);
-        QCOMPARE(rig.program.link.status.text(StatusPanels::Port), QStringLiteral("COM7"));
-        typeInto(panel.ebDirectComPortNum->edit(), QStringLiteral("300"));
+        typeInto(panel.ebDirectComPortNum->edit(), QStringLiteral("30"));
+        QTest::keyClick(panel.ebDirectComPortNum->edit(), Qt::Key_Return);
         QCOMPARE(rig.program.link.ports.DirectPortNumber, 30);
-        QCOMPARE(panel.ebDirectComPortNum->text(), QStringLiteral("30"));
+        QCOMPARE(rig.program.link.status.text(StatusPanels::Port), QStringLiteral("COM30"));
         QTest::mouseClick(panel.ebDirectComPortNum->downButton(), Qt::LeftButton);
         QCOMPARE(rig.direct.comNumber(), 29);
         QCOMPARE(panel.directDevice->currentText(), QStringLiteral("/dev/ttyS28"));
@@ -254,6 +253,11 @@ private slots:
         typeInto(panel.directDevice->lineEdit(), QStringLiteral("/dev/pts/7"));
         QTest::keyClick(panel.directDevice->lineEdit(), Qt::Key_Return);
         QCOMPARE(rig.portMap.deviceFor(29), QStringLiteral("/dev/pts/7"));
+        typeInto(panel.directDevice->lineEdit(), QStringLiteral("tcp://127.0.0.1:4001"));
+        QTest::keyClick(panel.directDevice->lineEdit(), Qt::Key_Return);
+        QCOMPARE(rig.portMap.deviceFor(29), QStringLiteral("tcp://127.0.0.1:4001"));
+        typeInto(panel.directDevice->lineEdit(), QStringLiteral("/dev/pts/7"));
+        QTest::keyClick(panel.directDevice->lineEdit(), Qt::Key_Return);
         panel.directDevice->showPopup();
         QCOMPARE(panel.directDevice->count(), 1);
         QCOMPARE(panel.directDevice->itemData(0, Qt::ToolTipRole).toString(),
@@ -265,6 +269,59 @@ private slots:
         QCOMPARE(rig.program.link.ports.baudIndex, 2);
         QCOMPARE(rig.program.link.status.text(StatusPanels::Baud), QStringLiteral("2400"));
         QCOMPARE(rig.direct.baud(), 2400);
+    }
+
+    // Keys typed at the end of the box ('\b' is Backspace), then Return or leaving the box.
+    void comNumberIsTakenWhenTypingEnds_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("leave");
+        QTest::addColumn<int>("number");
+        QTest::newRow("backspace then 5") << "1"
+                                          << "\b5" << false << 5;
+        QTest::newRow("backspace then 5, leaving the box") << "1"
+                                                           << "\b5" << true << 5;
+        QTest::newRow("leading zeros") << "1"
+                                       << "\b007" << false << 7;
+        QTest::newRow("second digit") << "1"
+                                      << "2" << false << 12;
+        QTest::newRow("zero gives the lowest") << "9"
+                                               << "\b0" << false << 1;
+        QTest::newRow("emptied box keeps the number") << "9"
+                                                      << "\b" << true << 9;
+        QTest::newRow("above the range keeps the number") << "26"
+                                                          << "4" << false << 26;
+        QTest::newRow("not a number keeps the number") << "9"
+                                                       << "\bx" << false << 9;
+    }
+    void comNumberIsTakenWhenTypingEnds() {
+        QFETCH(QString, stored);
+        QFETCH(QString, keys);
+        QFETCH(bool, leave);
+        QFETCH(int, number);
+        store->writeString(QStringLiteral("Settings"), QStringLiteral("Direct Port Number"),
+                           stored);
+        ProgramRig rig(*store);
+        QTest::mouseClick(rig.program.mainform->toolBar->button(8), Qt::LeftButton);
+        QLineEdit* edit = rig.program.mainform->companel->ebDirectComPortNum->edit();
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_End);
+        for (const QChar key : keys) {
+            if (key == u'\b')
+                QTest::keyClick(edit, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(edit, QString(key));
+            QCOMPARE(rig.program.link.ports.DirectPortNumber, stored.toInt());
+        }
+        if (leave) {
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(edit, &out);
+        } else {
+            QTest::keyClick(edit, Qt::Key_Return);
+        }
+        QCOMPARE(rig.program.link.ports.DirectPortNumber, number);
+        QCOMPARE(rig.direct.comNumber(), number);
+        QCOMPARE(edit->text(), QString::number(number));
     }
 
     void secondStartRestoresEveryChoice() {
@@ -284,6 +341,7 @@ private slots:
             QTest::mouseClick(main.Langgroup->fontselbut, Qt::LeftButton);
             QTest::mouseClick(main.toolBar->button(8), Qt::LeftButton);
             typeInto(main.companel->ebModemComPortNum->edit(), QStringLiteral("12"));
+            QTest::keyClick(main.companel->ebModemComPortNum->edit(), Qt::Key_Return);
             typeInto(main.companel->directDevice->lineEdit(), QStringLiteral("/dev/pts/3"));
             QTest::keyClick(main.companel->directDevice->lineEdit(), Qt::Key_Return);
             QTest::keyClick(main.companel->baudbox, Qt::Key_Up);

@@ -33,7 +33,7 @@ ComPortEdit::ComPortEdit(QWidget* parent) : QWidget(parent) {
     layout->setSpacing(1);
     layout->addWidget(edit_);
     layout->addLayout(arrows);
-    connect(edit_, &QLineEdit::textEdited, this, &ComPortEdit::changed);
+    connect(edit_, &QLineEdit::editingFinished, this, &ComPortEdit::finishTyping);
     connect(up_, &QToolButton::clicked, this, [this] { step(1); });
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
 }
@@ -46,6 +46,14 @@ void ComPortEdit::showNumber(int number) {
 
 QString ComPortEdit::text() const {
     return edit_->text();
+}
+
+// Leaving the box untouched changes nothing: the port stays open.
+void ComPortEdit::finishTyping() {
+    if (!edit_->isModified())
+        return;
+    edit_->setModified(false);
+    emit changed(edit_->text());
 }
 
 void ComPortEdit::step(int by) {

@@ -5,9 +5,10 @@
 class QLineEdit;
 class QToolButton;
 
-// A COM-number edit box with an up-down control limited to 1..254. Every change the user makes,
-// typed or stepped, is reported as the edit's new text; the owner decides the number and shows
-// it back with showNumber.
+// A COM-number edit box with an up-down control limited to 1..254. A typed number is reported
+// once the user finishes editing it (Return or leaving the box), so that clearing the box or
+// typing a number digit by digit never picks the numbers on the way; a step of the arrows is
+// reported at once. The owner decides the number and shows it back with showNumber.
 class ComPortEdit : public QWidget {
     Q_OBJECT
 public:
@@ -23,6 +24,7 @@ signals:
     void changed(const QString& text);
 
 private:
+    void finishTyping();
     void step(int by);
 
     QLineEdit* edit_;

@@ -47,7 +47,7 @@ void PortPanel::createControls(const SerialPortLister& lister) {
     Baudlab = new QLabel(this);
     Modemlab = heading(this);
     Mportlab = new QLabel(this);
-    Timedelaylab = new QLabel(QStringLiteral("Path Time delay"), this);
+    Timedelaylab = new QLabel(this);
     ebDirectComPortNum = new ComPortEdit(this);
     ebModemComPortNum = new ComPortEdit(this);
     directDevice = new DeviceCombo(lister, this);

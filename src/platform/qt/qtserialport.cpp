@@ -23,14 +23,14 @@ bool QtSerialPort::open() {
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!port_.open(QIODevice::ReadWrite)) {
-        setErrorString(openFailureText(port_.error()));
+        setFailure(openFailure(port_.error()));
         port_.clearError();
         return false;
     }
     // RTS off. A pseudo-terminal refuses the modem-line ioctls; that is no failure of an 8N1 link.
     port_.setRequestToSend(false);
     port_.clearError();
-    setErrorString({});
+    setFailure({});
     return true;
 }
 
@@ -69,32 +69,29 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
     if (failing_ || !port_.isOpen())
         return;
     failing_ = true;
-    const QString reason =
-        tr("%1: the device stopped answering (%2)").arg(deviceName(), port_.errorString());
+    setFailure({PortFault::StoppedAnswering, deviceName(), port_.errorString()});
     QMetaObject::invokeMethod(
         this,
-        [this, reason] {
+        [this] {
             close();
-            emit portFailed(reason);
+            emit portFailed(failure());
         },
         Qt::QueuedConnection);
 }
 
-QString QtSerialPort::openFailureText(QSerialPort::SerialPortError error) const {
+PortFailure QtSerialPort::openFailure(QSerialPort::SerialPortError error) const {
     const QString device = deviceName();
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
-        return tr("%1 does not exist").arg(device);
+        return {PortFault::Missing, device, {}};
     case QSerialPort::PermissionError:
 #ifndef Q_OS_WIN
         if (QFileInfo::exists(device) &&
             ::access(device.toLocal8Bit().constData(), R_OK | W_OK) != 0)
-            return tr("%1: permission denied; add your user to the dialout group "
-                      "(sudo usermod -aG dialout $USER) and log in again")
-                .arg(device);
+            return {PortFault::NoPermission, device, {}};
 #endif
-        return tr("%1 is in use by another program").arg(device);
+        return {PortFault::InUse, device, {}};
     default:
-        return tr("%1 cannot be opened: %2").arg(device, port_.errorString());
+        return {PortFault::CannotOpen, device, port_.errorString()};
     }
 }

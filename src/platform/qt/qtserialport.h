@@ -24,7 +24,7 @@ public:
 
 private:
     void onError(QSerialPort::SerialPortError error);
-    QString openFailureText(QSerialPort::SerialPortError error) const;
+    PortFailure openFailure(QSerialPort::SerialPortError error) const;
 
     const PortMap& ports_;
     QSerialPort port_;

@@ -1,6 +1,7 @@
 #include "shell/ui/mainform.h"
 
 #include "common/ui/languagefont.h"
+#include "link/portfailuretexts.h"
 #include "link/ui/comportedit.h"
 #include "link/ui/portpanel.h"
 #include "shell/configmigration.h"
@@ -84,6 +85,7 @@ void Tmainform::bindTexts() {
     texts_.captionAndHint(companel->Portlab, Portlab);
     texts_.captionAndHint(companel->Mportlab, Mportlab);
     texts_.captionAndHint(companel->Modemlab, Modemlab);
+    texts_.caption(companel->Timedelaylab, Timedelaylab);
     texts_.hint(companel->ebModemComPortNum, ebModemComPortNumHint);
     texts_.hint(Statusb, StatusbHint);
     texts_.hint(Langgroup, LanggroupHint);
@@ -121,7 +123,7 @@ void Tmainform::connectControls() {
     connect(&Timer1, &QTimer::timeout, this, &Tmainform::Timer1Timer);
     connect(&link_, &ControllerLink::commFailed, this, [this] {
         if (link_.state.DirectMode && !link_.ports.Comport1.isOpen())
-            showPortFailure(link_.ports.Comport1.errorString());
+            showPortFailure(link_.ports.Comport1.failure());
     });
     for (SerialPort* port : {&link_.ports.Comport1, &link_.ports.Comport2})
         connect(port, &SerialPort::portFailed, this, &Tmainform::showPortFailure);
@@ -291,7 +293,8 @@ void Tmainform::decideDebugMode() {
 
 // Tells why a port could not be used: missing, taken by another program, or (on Linux) not
 // open to the user, with what to do about it.
-void Tmainform::showPortFailure(const QString& reason) {
+void Tmainform::showPortFailure(const PortFailure& failure) {
+    const QString reason = portFailureText(failure, link_.state.LanguageIndex);
     if (!reason.isEmpty())
         link_.status.setText(StatusPanels::Link, reason);
 }

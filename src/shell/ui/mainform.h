@@ -98,7 +98,7 @@ private:
     void fontselbutClick();
     void showSiteTexts();
     void decideDebugMode();
-    void showPortFailure(const QString& reason);
+    void showPortFailure(const PortFailure& failure);
 
     // The settings-file panel.
     void vxsetbuttonClick();
