@@ -52,10 +52,11 @@ int main(int argc, char* argv[]) {
     QtFontChooser fontChooser;
     QtConfirmer confirmer;
     QtSaveDialogs saveDialogs;
+    QtMessageBoxes messageBoxes;
 
     Program program(ProgramServices{direct, modem, clock, store, oldKeys, portMap, serialPorts,
-                                    fontChooser, confirmer, saveDialogs, line.programArguments,
-                                    QApplication::applicationVersion()});
+                                    fontChooser, confirmer, saveDialogs, messageBoxes,
+                                    line.programArguments, QApplication::applicationVersion()});
     if (simulator)
         program.useDirectDeviceForRun(simulator->devicePath());
     QObject::connect(&program, &Program::finished, &app, &QApplication::quit);

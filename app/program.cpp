@@ -29,7 +29,8 @@ void Program::createWindows(const ProgramServices& services) {
         link, state,
         MainWindowServices{services.store, services.oldKeys, services.portMap, services.serialPorts,
                            services.fontChooser, services.clock, services.arguments,
-                           services.programVersion});
+                           services.programVersion, services.messageBoxes, services.saveDialogs,
+                           services.saveLocations});
     setform = std::make_unique<Tsetform>(link, state.identity, state.configuration.fonts);
     currentform = std::make_unique<TCurrentform>(link, state.identity, state.currentTexts,
                                                  state.configuration.fonts);

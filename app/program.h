@@ -26,8 +26,11 @@ struct ProgramServices {
     FontChooser& fontChooser;
     Confirmer& confirmer;
     SaveDialogs& saveDialogs;
+    MessageBoxes& messageBoxes;
     QStringList arguments; // after the program name
     QString programVersion;
+    // Where a report named without a folder is saved.
+    SaveLocations saveLocations = SaveLocations::ofThisProgram();
 };
 
 // The whole program: the link and the shell's state, and every window, created once in their

@@ -5,6 +5,7 @@
 #include "data/history.h"
 #include "data/logentrycomposer.h"
 #include "data/reportcomposer.h"
+#include "data/reportfile.h"
 #include "platform/rtfreader.h"
 #include "platform/rtfwriter.h"
 
@@ -350,6 +351,46 @@ private slots:
     }
 };
 
-TARVIK_TEST_MAIN(RecordGoldenTest, ReportBlocksTest, LogCsvTest)
+class ReportFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void namesWithoutFolderFindOne_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("programWritable");
+        QTest::addColumn<QString>("resolved");
+        QTest::newRow("portable copy") << "QTSDATA1" << true << "/opt/tarvik/QTSDATA1";
+        QTest::newRow("installed copy")
+            << "QTSDATA1" << false << "/home/u/Documents/TARVIK/QTSDATA1";
+        QTest::newRow("folder given") << "/data/SITE" << false << "/data/SITE";
+        QTest::newRow("relative folder") << "sub/SITE" << true << "sub/SITE";
+    }
+    void namesWithoutFolderFindOne() {
+        QFETCH(QString, name);
+        QFETCH(bool, programWritable);
+        QFETCH(QString, resolved);
+        const SaveLocations locations{QStringLiteral("/opt/tarvik"), programWritable,
+                                      QStringLiteral("/home/u/Documents")};
+        QCOMPARE(resolveSaveFileName(name, locations), resolved);
+    }
+
+    void appendKeepsAPlainTextFileAsItsStart() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("OLD"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("notes from the site\r\nsecond line\r\n");
+        file.close();
+        QString error;
+        QVERIFY(saveComposedFile(
+            path, SaveAction::Append, [](RichComposer& edit) { edit.line(QStringLiteral("new")); },
+            &error));
+        RichDocument document;
+        QVERIFY(loadRichFile(path, document, &error));
+        QCOMPARE(paragraphTexts(document),
+                 QStringList({"notes from the site", "second line", "new", QString()}));
+    }
+};
+
+TARVIK_TEST_MAIN(RecordGoldenTest, ReportBlocksTest, LogCsvTest, ReportFileTest)
 
 #include "test_records.moc"

@@ -35,6 +35,7 @@ private slots:
         FakeFontChooser fonts;
         FakeConfirmer confirmer;
         AnsweringSaveDialogs saveDialogs;
+        FakeMessageBoxes messageBoxes;
         Program program(ProgramServices{direct,
                                         modem,
                                         clock,
@@ -45,6 +46,7 @@ private slots:
                                         fonts,
                                         confirmer,
                                         saveDialogs,
+                                        messageBoxes,
                                         {},
                                         QStringLiteral("1.0")});
         program.useDirectDeviceForRun(simulator.devicePath());

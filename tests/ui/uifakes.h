@@ -27,6 +27,19 @@ public:
     }
 };
 
+class FakeMessageBoxes : public MessageBoxes {
+public:
+    FileAction action = FileAction::Cancel;
+    QStringList shown; // every text, in order
+    void inform(QWidget*, const QString& text) override { shown << text; }
+    void warn(QWidget*, const QString& text) override { shown << text; }
+    void askFileAction(QWidget*, const QString& caption, const QString& text,
+                       std::function<void(FileAction)> answer) override {
+        shown << caption + QStringLiteral(": ") + text;
+        answer(action);
+    }
+};
+
 class FakeSerialPortLister : public SerialPortLister {
 public:
     QList<SerialDeviceInfo> devices;

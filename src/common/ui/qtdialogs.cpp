@@ -2,6 +2,7 @@
 
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 void QtFontChooser::chooseFont(QWidget* parent, const QFont& initial,
                                std::function<void(std::optional<QFont>)> answer) {
@@ -22,5 +23,41 @@ void QtConfirmer::confirm(QWidget* parent, const QString& question,
     box->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(box, &QMessageBox::finished, box,
                      [answer](int result) { answer(result == QMessageBox::Yes); });
+    box->open();
+}
+
+namespace {
+
+void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+    auto* box = new QMessageBox(icon, QStringLiteral("TARVIK"), text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+} // namespace
+
+void QtMessageBoxes::inform(QWidget* parent, const QString& text) {
+    showBox(parent, QMessageBox::Information, text);
+}
+
+void QtMessageBoxes::warn(QWidget* parent, const QString& text) {
+    showBox(parent, QMessageBox::Warning, text);
+}
+
+void QtMessageBoxes::askFileAction(QWidget* parent, const QString& caption, const QString& text,
+                                   std::function<void(FileAction)> answer) {
+    auto* box =
+        new QMessageBox(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QAbstractButton* append = box->addButton(QStringLiteral("Append"), QMessageBox::AcceptRole);
+    QAbstractButton* overwrite =
+        box->addButton(QStringLiteral("Overwrite"), QMessageBox::DestructiveRole);
+    box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QObject::connect(box, &QMessageBox::finished, box, [box, append, overwrite, answer] {
+        const QAbstractButton* clicked = box->clickedButton();
+        answer(clicked == append      ? FileAction::Append
+               : clicked == overwrite ? FileAction::Overwrite
+                                      : FileAction::Cancel);
+    });
     box->open();
 }

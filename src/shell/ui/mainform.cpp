@@ -7,21 +7,26 @@
 #include "shell/configurationio.h"
 #include "shell/fontchoice.h"
 #include "shell/mainwindowtexts.h"
+#include "shell/savepaneltexts.h"
 #include "shell/startup.h"
 #include "shell/ui/exitpanel.h"
 #include "shell/ui/languagegroup.h"
 #include "shell/ui/maintoolbar.h"
+#include "shell/ui/savepanel.h"
 #include "shell/ui/showhintinstatusbar.h"
 #include "shell/ui/sitepanel.h"
 #include "shell/ui/statusbar.h"
 #include "shell/ui/toolbarimages.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QToolButton>
@@ -36,7 +41,9 @@ constexpr int FaceControlPointSize = 9;
 
 Tmainform::Tmainform(ControllerLink& link, ShellState& state, MainWindowServices services,
                      QWidget* parent)
-    : QWidget(parent), link_(link), state_(state), services_(std::move(services)) {
+    : QWidget(parent), link_(link), state_(state), services_(std::move(services)),
+      saveFlow_(this, link, state, services_.messageBoxes, services_.clock,
+                services_.saveLocations) {
     createControls();
     bindTexts();
     connectControls();
@@ -54,11 +61,13 @@ void Tmainform::createControls() {
         new PortPanel(link_.ports, link_.state, services_.portMap, services_.serialPorts, this);
     companel->hide();
     sitepanel = new SitePanel(this);
+    Savepanel = new SavePanel(this);
+    Savepanel->hide();
     puTools = new QMenu(this);
     // The single command tool and the options dialog are not part of this program yet.
     puTools->addAction(QStringLiteral("&Send Single Command"))->setEnabled(false);
     puTools->addAction(QStringLiteral("&Options"))->setEnabled(false);
-    for (const int number : {3, 7, 9, 10, 11, 12})
+    for (const int number : {3, 7, 9, 11, 12})
         toolBar->button(number)->setEnabled(false);
     faceControls_ = {exitpanel->exitlab};
     faceControls_ += companel->faceControls();
@@ -87,12 +96,29 @@ void Tmainform::bindTexts() {
     texts_.hint(companel->baudbox, baudboxHint);
     texts_.hint(companel->ebDirectComPortNum, ebDirectComPortNumHint);
     texts_.hint(Langgroup->fontselbut, fontselbutHint);
+    texts_.hint(Savepanel, SaveText::PanelHint);
+    texts_.hint(Savepanel->fileedit, SaveText::fileeditHint);
+    texts_.hint(Savepanel->Readbutton, SaveText::ReadbuttonHint);
+    texts_.hint(Savepanel->Savebutton, SaveText::SavebuttonHint);
+    texts_.hint(Savepanel->vxsetbutton, SaveText::vxsetbuttonHint);
+    texts_.captionAndHint(Savepanel->Currsavecheck, SaveText::Currsavecheck);
+    texts_.captionAndHint(Savepanel->Datasavecheck, SaveText::Datasavecheck);
+    texts_.captionAndHint(Savepanel->Setsavecheck, SaveText::Setsavecheck);
+    texts_.captionAndHint(Savepanel->Calsavecheck, SaveText::Calsavecheck);
 }
 
 void Tmainform::connectControls() {
     connect(toolBar->button(1), &QToolButton::clicked, this, &Tmainform::ToolButton1Click);
     connect(toolBar->button(2), &QToolButton::clicked, this, &Tmainform::ToolButton2Click);
     connect(toolBar->button(8), &QToolButton::clicked, this, &Tmainform::ToolButton8Click);
+    connect(toolBar->button(10), &QToolButton::clicked, this, &Tmainform::ToolButton10Click);
+    connect(Savepanel->Savebutton, &QPushButton::clicked, this, &Tmainform::SavebuttonClick);
+    connect(Savepanel->btnSave, &QToolButton::clicked, this, &Tmainform::btnSaveClick);
+    connect(Savepanel->fileedit, &QLineEdit::textChanged, this,
+            [this](const QString& name) { state_.configuration.SaveFileName = name; });
+    // Data of a kind has arrived, even from a read that failed: its section may be saved.
+    connect(&link_.reads, &ReadSequencer::readDone, Savepanel,
+            [this](int readType, bool) { Savepanel->enableForRead(readType); });
     connect(sitebutton, &QToolButton::clicked, this, &Tmainform::sitebuttonClick);
     connect(exitpanel->exityesBitBtn, &QToolButton::clicked, this, &QWidget::close);
     connect(exitpanel->exitnoBitBtn, &QToolButton::clicked, this, [this] {
@@ -138,6 +164,10 @@ void Tmainform::readConfiguration() {
     applyConfiguration(state_.configuration, link_, state_.identity, services_.portMap);
     const auto& fonts = state_.configuration.fonts;
     FontDialog1 = languageFont(fonts, link_.state.LanguageIndex);
+    const SaveOptions& save = state_.configuration.save;
+    Savepanel->setChecked(
+        {save.currentData, save.dayData, save.settingsData, save.calibrationData});
+    Savepanel->fileedit->setText(state_.configuration.SaveFileName);
 }
 
 void Tmainform::ArrangeMainWindow() {
@@ -149,6 +179,7 @@ void Tmainform::ArrangeMainWindow() {
     Langgroup->setGeometry(40, 40, 65, 177);
     sitepanel->setGeometry(510, 48, 129, 89);
     companel->setGeometry(330, 66, 297, 227);
+    Savepanel->setGeometry(368, 40, SavePanel::Width, SavePanel::SaveLayoutHeight);
     fitToVisibleControls();
 }
 
@@ -192,6 +223,24 @@ void Tmainform::ToolButton8Click() {
     togglePanel(companel);
 }
 
+void Tmainform::ToolButton10Click() {
+    togglePanel(Savepanel);
+    if (Savepanel->isVisible())
+        Savepanel->SaveButtonAvailableExecute();
+}
+
+void Tmainform::SavebuttonClick() {
+    saveFlow_.SavebuttonClick(Savepanel->chosenSections(), state_.configuration.SaveFileName);
+}
+
+void Tmainform::btnSaveClick() {
+    services_.saveDialogs.askSaveFileName(this, windowTitle(), state_.configuration.SaveFileName,
+                                          QString(), [this](const QString& chosen) {
+                                              Savepanel->fileedit->setText(chosen);
+                                              SavebuttonClick();
+                                          });
+}
+
 void Tmainform::sitebuttonClick() {
     togglePanel(sitepanel);
     sitebutton->setText(QString::number(sitepanel->Sitespin->value()));
@@ -199,6 +248,9 @@ void Tmainform::sitebuttonClick() {
 
 void Tmainform::SitespinChange(int site) {
     link_.state.siteNumber = site;
+    // What was read belongs to the controller at the old site.
+    Savepanel->disableAll();
+    link_.valid.SettingsPageValid.fill(false);
     if (link_.state.SiteMode)
         sitebutton->setText(QString::number(site));
 }
@@ -268,6 +320,12 @@ void Tmainform::showPortFailure(const QString& reason) {
 }
 
 void Tmainform::FormClose() {
+    const auto checked = Savepanel->checkedStates();
+    SaveOptions& save = state_.configuration.save;
+    save.currentData = checked.at(0);
+    save.dayData = checked.at(1);
+    save.settingsData = checked.at(2);
+    save.calibrationData = checked.at(3);
     collectConfiguration(state_.configuration, link_, state_.identity, services_.portMap);
     writeConfiguration(services_.store, state_.configuration);
     link_.ports.Comport1.close();

@@ -2,12 +2,15 @@
 
 #include "common/ui/dialogseams.h"
 #include "common/ui/textbindings.h"
+#include "data/reportfile.h"
 #include "link/controllerlink.h"
 #include "platform/configstore.h"
 #include "platform/portmap.h"
 #include "platform/serialportlister.h"
 #include "platform/wallclock.h"
 #include "shell/shellstate.h"
+#include "shell/ui/reportsaveflow.h"
+#include "shell/ui/savedialogs.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -16,6 +19,7 @@ class ExitPanel;
 class LanguageGroup;
 class MainToolBar;
 class PortPanel;
+class SavePanel;
 class QMenu;
 class QToolButton;
 class ShowHintInStatusBar;
@@ -34,6 +38,9 @@ struct MainWindowServices {
     const WallClock& clock;
     QStringList arguments; // after the program name
     QString programVersion;
+    MessageBoxes& messageBoxes;
+    SaveDialogs& saveDialogs;
+    SaveLocations saveLocations;
 };
 
 // The main window: the tool bar with the command set, the status bar, the small panels the
@@ -57,6 +64,7 @@ public:
     LanguageGroup* Langgroup;
     PortPanel* companel;
     SitePanel* sitepanel;
+    SavePanel* Savepanel;
     QMenu* puTools;
     QTimer Timer1;
 
@@ -82,6 +90,9 @@ private:
     void ToolButton1Click();
     void ToolButton2Click();
     void ToolButton8Click();
+    void ToolButton10Click();
+    void SavebuttonClick();
+    void btnSaveClick();
     void sitebuttonClick();
     void SitespinChange(int site);
     void englishselectClick();
@@ -93,6 +104,7 @@ private:
     ControllerLink& link_;
     ShellState& state_;
     MainWindowServices services_;
+    ReportSaveFlow saveFlow_;
     TextBindings texts_;
     QList<QWidget*> faceControls_;
     ShowHintInStatusBar* hintFilter_;
