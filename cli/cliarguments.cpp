@@ -15,6 +15,22 @@ bool takeValue(const QStringList& args, int& i, QString& value, QString& error) 
     return true;
 }
 
+bool parseSections(const QString& value, ReportRequest& report, QString& error) {
+    report.sections = value.split(u',', Qt::SkipEmptyParts);
+    for (const QString& section : std::as_const(report.sections)) {
+        if (!reportSectionNames().contains(section)) {
+            error = QStringLiteral("--sections takes a list of %1")
+                        .arg(reportSectionNames().join(u','));
+            return false;
+        }
+    }
+    if (report.sections.isEmpty()) {
+        error = QStringLiteral("--sections names no section");
+        return false;
+    }
+    return true;
+}
+
 bool parseOption(const QStringList& args, int& i, CliArguments& out,
                  std::optional<OutputFormat>& formatAsked, QString& error) {
     const QString& arg = args.at(i);
@@ -25,6 +41,29 @@ bool parseOption(const QStringList& args, int& i, CliArguments& out,
         formatAsked = OutputFormat::Csv;
     } else if (arg == QLatin1String("--debug")) {
         out.debug = true;
+    } else if (arg == QLatin1String("--append") || arg == QLatin1String("--overwrite")) {
+        const auto existing = arg == QLatin1String("--append") ? ReportRequest::Existing::Append
+                                                               : ReportRequest::Existing::Overwrite;
+        if (out.report.existing != ReportRequest::Existing::Refuse &&
+            out.report.existing != existing) {
+            error = QStringLiteral("--append and --overwrite exclude each other");
+            return false;
+        }
+        out.report.existing = existing;
+    } else if (arg == QLatin1String("--text")) {
+        // The view's only output; accepted so scripts may say what they expect.
+    } else if (arg == QLatin1String("--sections")) {
+        if (!takeValue(args, i, value, error) || !parseSections(value, out.report, error))
+            return false;
+    } else if (arg == QLatin1String("--language")) {
+        if (!takeValue(args, i, value, error))
+            return false;
+        out.report.language = static_cast<int>(reportLanguageNames().indexOf(value));
+        if (out.report.language < 0) {
+            error = QStringLiteral("--language must be one of %1")
+                        .arg(reportLanguageNames().join(u'|'));
+            return false;
+        }
     } else if (arg == QLatin1String("--port")) {
         if (!takeValue(args, i, out.port, error))
             return false;
@@ -52,6 +91,13 @@ bool parseOption(const QStringList& args, int& i, CliArguments& out,
     return true;
 }
 
+bool requirePort(const CliArguments& out, QString& error) {
+    if (!out.port.isEmpty())
+        return true;
+    error = QStringLiteral("--port DEVICE is required (a device path or COMn)");
+    return false;
+}
+
 } // namespace
 
 QString readNames() {
@@ -73,8 +119,23 @@ std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& 
             words << args.at(i);
         }
     }
+    if (words.size() == 2 && words.at(0) == QLatin1String("view")) {
+        out.command = CliArguments::Command::View;
+        out.viewFile = words.at(1);
+        return out;
+    }
+    if (words.size() == 2 && words.at(0) == QLatin1String("report")) {
+        out.command = CliArguments::Command::Report;
+        out.report.file = words.at(1);
+        if (out.report.sections.isEmpty())
+            out.report.sections = reportSectionNames();
+        if (!requirePort(out, error))
+            return std::nullopt;
+        return out;
+    }
     if (words.size() != 2 || words.at(0) != QLatin1String("read")) {
-        error = QStringLiteral("expected the command: read %1").arg(readNames());
+        error = QStringLiteral("expected the command: read %1, report FILE or view FILE")
+                    .arg(readNames());
         return std::nullopt;
     }
     out.read = findReadCommand(words.at(1));
@@ -88,10 +149,8 @@ std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& 
         error = QStringLiteral("read %1 has no such output format").arg(out.read->name);
         return std::nullopt;
     }
-    if (out.port.isEmpty()) {
-        error = QStringLiteral("--port DEVICE is required (a device path or COMn)");
+    if (!requirePort(out, error))
         return std::nullopt;
-    }
     return out;
 }
 
@@ -99,6 +158,9 @@ QString cliUsage() {
     return QStringLiteral(
                "usage: tarvik-cli --port DEVICE [--baud 300|1200|2400|9600] [--site N] [--debug]\n"
                "                  read %1 [--json|--csv]\n"
+               "       tarvik-cli --port DEVICE ... report FILE [--sections %2]\n"
+               "                  [--append|--overwrite] [--language en|fr|zh|de]\n"
+               "       tarvik-cli view FILE [--text]\n"
                "DEVICE is a device path (/dev/ttyUSB0) or a COM number (COM3).\n")
-        .arg(readNames());
+        .arg(readNames(), reportSectionNames().join(u','));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "readcommands.h"
+#include "reportcommand.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,12 +9,17 @@
 
 // What the user asked tarvik-cli to do.
 struct CliArguments {
+    enum class Command { Read, Report, View };
+
+    Command command = Command::Read;
     QString port; // device path or COMn
     int baudIndex = 2;
     int site = -1;                     // site mode when 0..240
     const ReadCommand* read = nullptr; // what "read <name>" names
     OutputFormat format = OutputFormat::Text;
     bool debug = false;
+    ReportRequest report;
+    QString viewFile;
 };
 
 // Parses the arguments after the program name; on failure returns nothing and sets error.

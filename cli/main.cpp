@@ -1,5 +1,7 @@
 #include "cliarguments.h"
 #include "readrunner.h"
+#include "reportcommand.h"
+#include "viewcommand.h"
 
 #include "link/controllerlink.h"
 #include "platform/qt/qtserialport.h"
@@ -32,6 +34,42 @@ void showProgress(int done, int total) {
     std::fflush(stderr);
 }
 
+int viewFile(const QString& path) {
+    QByteArray text;
+    QString error;
+    if (!viewFileText(path, text, error)) {
+        printError(error);
+        return 1;
+    }
+    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
+    return 0;
+}
+
+// The reads are done: what they hold is printed, or saved as a report.
+int finishRun(const CliArguments& args, ControllerLink& link, const ReadRunner& runner,
+              bool complete, const QString& reason, const WallClock& clock) {
+    if (!complete) {
+        printError(reason);
+        if (args.command == CliArguments::Command::Report)
+            printError(QStringLiteral("no report written to %1").arg(args.report.file));
+    }
+    if (args.command == CliArguments::Command::Report) {
+        QString error;
+        if (complete && !writeReport(link, args.report, clock.now(), error)) {
+            printError(QStringLiteral("%1: %2").arg(args.report.file, error));
+            return 1;
+        }
+        return complete ? 0 : 1;
+    }
+    if (runner.portOpened()) {
+        const ReadResult result{link, runner.addresses(), complete};
+        const QByteArray printed = args.read->print(result, args.format);
+        std::fwrite(printed.constData(), 1, static_cast<size_t>(printed.size()), stdout);
+        std::fflush(stdout);
+    }
+    return complete ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -42,6 +80,16 @@ int main(int argc, char* argv[]) {
         printError(error);
         std::fputs(qPrintable(cliUsage()), stderr);
         return 2;
+    }
+
+    if (args->command == CliArguments::Command::View)
+        return viewFile(args->viewFile);
+    if (args->command == CliArguments::Command::Report) {
+        // Nothing is read for a report that could not be written.
+        if (QString error; !reportMayBeWritten(args->report, error)) {
+            printError(error);
+            return 1;
+        }
     }
 
     QtTickTimerSource timers;
@@ -62,18 +110,12 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "%s\n", qPrintable(line));
         });
 
-    ReadRunner runner(link, args->read->readTypes);
+    ReadRunner runner(link, args->command == CliArguments::Command::Report
+                                ? reportReadTypes(args->report)
+                                : args->read->readTypes);
     QObject::connect(&runner, &ReadRunner::progress, &showProgress);
     QObject::connect(&runner, &ReadRunner::finished, [&](bool complete, const QString& reason) {
-        if (runner.portOpened()) {
-            const ReadResult result{link, runner.addresses(), complete};
-            const QByteArray printed = args->read->print(result, args->format);
-            std::fwrite(printed.constData(), 1, static_cast<size_t>(printed.size()), stdout);
-            std::fflush(stdout);
-        }
-        if (!complete)
-            printError(reason);
-        QCoreApplication::exit(complete ? 0 : 1);
+        QCoreApplication::exit(finishRun(*args, link, runner, complete, reason, clock));
     });
     QMetaObject::invokeMethod(&runner, &ReadRunner::start, Qt::QueuedConnection);
     return QCoreApplication::exec();
