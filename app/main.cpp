@@ -53,9 +53,10 @@ int main(int argc, char* argv[]) {
     QtConfirmer confirmer;
     QtSaveDialogs saveDialogs;
     QtMessageBoxes messageBoxes;
+    QtDocumentPrinter printer;
 
     Program program(ProgramServices{direct, modem, clock, store, oldKeys, portMap, serialPorts,
-                                    fontChooser, confirmer, saveDialogs, messageBoxes,
+                                    fontChooser, confirmer, saveDialogs, messageBoxes, printer,
                                     line.programArguments, QApplication::applicationVersion()});
     if (simulator)
         program.useDirectDeviceForRun(simulator->devicePath());

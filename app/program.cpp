@@ -4,8 +4,11 @@
 #include "link/ui/portpanel.h"
 #include "shell/configurationio.h"
 #include "shell/ui/maintoolbar.h"
+#include "shell/ui/savepanel.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -30,12 +33,14 @@ void Program::createWindows(const ProgramServices& services) {
         MainWindowServices{services.store, services.oldKeys, services.portMap, services.serialPorts,
                            services.fontChooser, services.clock, services.arguments,
                            services.programVersion, services.messageBoxes, services.saveDialogs,
-                           services.saveLocations});
+                           services.printer, services.saveLocations});
     setform = std::make_unique<Tsetform>(link, state.identity, state.configuration.fonts);
     currentform = std::make_unique<TCurrentform>(link, state.identity, state.currentTexts,
                                                  state.configuration.fonts);
     graphform = std::make_unique<Tgraphform>(link, state.identity, state.configuration.fonts,
                                              state.graph, services.saveDialogs);
+    readform = std::make_unique<TReadform>(link.state.LanguageIndex, state.configuration.fonts,
+                                           services.printer);
     debugform = std::make_unique<TForm1>(link.trace, services.confirmer);
 }
 
@@ -58,6 +63,15 @@ void Program::connectWindows() {
         debugform->show();
         debugform->appendline(traceTimestamp(clock_.now()) +
                               QStringLiteral(" Debug Window Opened"));
+    });
+    // The viewer shows the file saving would write, read afresh each time it opens.
+    connect(mainform->Savepanel->Readbutton, &QPushButton::clicked, this, [this] {
+        if (readform->isVisible()) {
+            readform->hide();
+            return;
+        }
+        readform->FormActivate(mainform->reportFilePath());
+        readform->show();
     });
     connect(mainform.get(), &Tmainform::formClosed, this, &Program::shutDown);
 }
@@ -88,6 +102,7 @@ void Program::connectBeeps() {
     connect(&link.ports, &LinkPorts::beep, this, beep);
     connect(&link.engine, &TransactionEngine::beep, this, beep);
     connect(setform.get(), &Tsetform::beep, this, beep);
+    connect(readform.get(), &TReadform::beep, this, beep);
 }
 
 // The stored position, unless no screen shows it any more.
@@ -105,6 +120,7 @@ void Program::shutDown() {
     setform.reset();
     currentform.reset();
     graphform.reset();
+    readform.reset();
     debugform.reset();
     options_.MainFormLeft = mainform->x();
     options_.MainFormTop = mainform->y();

@@ -2,6 +2,7 @@
 
 #include "common/ui/dialogseams.h"
 #include "data/ui/currentform.h"
+#include "data/ui/readform.h"
 #include "link/controllerlink.h"
 #include "link/ui/debugform.h"
 #include "settings/ui/setform.h"
@@ -27,6 +28,7 @@ struct ProgramServices {
     Confirmer& confirmer;
     SaveDialogs& saveDialogs;
     MessageBoxes& messageBoxes;
+    DocumentPrinter& printer;
     QStringList arguments; // after the program name
     QString programVersion;
     // Where a report named without a folder is saved.
@@ -51,6 +53,7 @@ public:
     std::unique_ptr<Tsetform> setform;
     std::unique_ptr<TCurrentform> currentform;
     std::unique_ptr<Tgraphform> graphform;
+    std::unique_ptr<TReadform> readform;
     std::unique_ptr<TForm1> debugform;
 
 signals:

@@ -17,7 +17,7 @@
 struct ProgramRig {
     explicit ProgramRig(MemoryConfigStore& store, const QStringList& arguments = {})
         : program(ProgramServices{direct, modem, clock, store, &store, portMap, lister, fonts,
-                                  confirmer, saveDialogs, messageBoxes, arguments,
+                                  confirmer, saveDialogs, messageBoxes, printer, arguments,
                                   QStringLiteral("2.10.7"), saveLocations()}) {
         program.mainform->show();
     }
@@ -51,6 +51,7 @@ struct ProgramRig {
     FakeConfirmer confirmer;
     AnsweringSaveDialogs saveDialogs;
     FakeMessageBoxes messageBoxes;
+    PdfPrinter printer;
     // The program's folder (writable) and the documents folder, both inside a folder of the test.
     QTemporaryDir saveFolder;
     SaveLocations saveLocations() const {

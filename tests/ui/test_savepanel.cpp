@@ -1,6 +1,7 @@
 #include "programrig.h"
 #include "widgettestmain.h"
 
+#include "data/ui/readform.h"
 #include "link/readsequences.h"
 #include "platform/rtfreader.h"
 #include "shell/ui/maintoolbar.h"
@@ -9,9 +10,12 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QtTest>
 
@@ -163,6 +167,55 @@ private slots:
             QStringLiteral("0"));
         QCOMPARE(store->value(QStringLiteral("Settings"), QStringLiteral("Save File")).toString(),
                  QStringLiteral("SITE7"));
+    }
+
+    void printFormPrintsTheComposedReport() {
+        QTest::mouseClick(main->toolBar->button(11), Qt::LeftButton);
+        QVERIFY(panel->Printbutton->isVisible());
+        QVERIFY(!panel->Savebutton->isVisible() && !panel->fileedit->isVisible());
+        QCOMPARE(panel->height(), SavePanel::PrintLayoutHeight);
+        QCOMPARE(panel->toolTip(), QStringLiteral("Print Data"));
+        rig->printer.path = rig->saveFolder.filePath(QStringLiteral("printed.pdf"));
+        QTest::mouseClick(panel->Printbutton, Qt::LeftButton);
+        QCOMPARE(rig->printer.titles, QStringList{QStringLiteral("Print Data")});
+        QVERIFY(contentOf(rig->printer.path).startsWith("%PDF"));
+        QVERIFY(!QFile::exists(rig->saveFolder.filePath(QStringLiteral("program/SaveFile"))));
+        QTest::mouseClick(main->toolBar->button(10), Qt::LeftButton);
+        QVERIFY(panel->isHidden());
+        QTest::mouseClick(main->toolBar->button(10), Qt::LeftButton);
+        QVERIFY(panel->Savebutton->isVisible() && !panel->Printbutton->isVisible());
+        QCOMPARE(panel->toolTip(), QStringLiteral("Save Data to File"));
+    }
+
+    void viewerShowsTheSavedReportAndPrintsIt() {
+        chooseHistory();
+        typeName(QStringLiteral("SITE4"));
+        QTest::mouseClick(panel->Savebutton, Qt::LeftButton);
+        TReadform& viewer = *rig->program.readform;
+        QTest::mouseClick(panel->Readbutton, Qt::LeftButton);
+        QVERIFY(viewer.isVisible());
+        const QString path = rig->saveFolder.filePath(QStringLiteral("program/SITE4"));
+        QCOMPARE(viewer.filelab->text(), QStringLiteral("Data in file:  ") + path);
+        QVERIFY(viewer.Readedit->toPlainText().contains(QStringLiteral("HISTORY DATA")));
+        QVERIFY(viewer.Readedit->toPlainText().contains(QStringLiteral("30\t")));
+        rig->printer.path = rig->saveFolder.filePath(QStringLiteral("viewer.pdf"));
+        QTest::mouseClick(viewer.BitBtn1, Qt::LeftButton);
+        QCOMPARE(rig->printer.titles, QStringList{QStringLiteral("VX Data PrintOut")});
+        QVERIFY(contentOf(rig->printer.path).startsWith("%PDF"));
+        QTest::mouseClick(panel->Readbutton, Qt::LeftButton);
+        QVERIFY(viewer.isHidden());
+    }
+
+    void viewerSaysWhenTheFileIsMissing() {
+        rig->program.link.state.LanguageIndex = 2;
+        typeName(QStringLiteral("NONE"));
+        TReadform& viewer = *rig->program.readform;
+        QSignalSpy beeps(&viewer, &TReadform::beep);
+        QTest::mouseClick(panel->Readbutton, Qt::LeftButton);
+        QCOMPARE(viewer.Readedit->toPlainText(), QStringLiteral("错误 - 文档不存在"));
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("查看存档的数据"));
+        QCOMPARE(beeps.count(), 1);
+        QCOMPARE(beeps.first().first().toInt(), 1);
     }
 
 private:

@@ -36,6 +36,7 @@ private slots:
         FakeConfirmer confirmer;
         AnsweringSaveDialogs saveDialogs;
         FakeMessageBoxes messageBoxes;
+        PdfPrinter printer;
         Program program(ProgramServices{direct,
                                         modem,
                                         clock,
@@ -47,6 +48,7 @@ private slots:
                                         confirmer,
                                         saveDialogs,
                                         messageBoxes,
+                                        printer,
                                         {},
                                         QStringLiteral("1.0")});
         program.useDirectDeviceForRun(simulator.devicePath());

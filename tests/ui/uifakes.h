@@ -1,7 +1,11 @@
 #pragma once
 
 #include "common/ui/dialogseams.h"
+#include "common/ui/richtextview.h"
 #include "platform/serialportlister.h"
+
+#include <QPrinter>
+#include <QStringList>
 
 // Dialogs that answer at once with what the test chose, and remember what they were asked.
 class FakeFontChooser : public FontChooser {
@@ -37,6 +41,20 @@ public:
                        std::function<void(FileAction)> answer) override {
         shown << caption + QStringLiteral(": ") + text;
         answer(action);
+    }
+};
+
+// Prints to a PDF file instead of a printer, as the print dialog would once confirmed.
+class PdfPrinter : public DocumentPrinter {
+public:
+    QString path; // where the next print goes
+    QStringList titles;
+    void print(QWidget*, const QTextDocument& document, const QString& title) override {
+        titles << title;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printTextDocument(printer, document, title);
     }
 };
 

@@ -40,3 +40,12 @@ public:
     virtual void askFileAction(QWidget* parent, const QString& caption, const QString& text,
                                std::function<void(FileAction)> answer) = 0;
 };
+
+class QTextDocument;
+
+// Printing: the platform's print dialog, then the document as it stands.
+class DocumentPrinter {
+public:
+    virtual ~DocumentPrinter() = default;
+    virtual void print(QWidget* parent, const QTextDocument& document, const QString& title) = 0;
+};

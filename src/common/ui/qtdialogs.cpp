@@ -1,8 +1,14 @@
 #include "common/ui/qtdialogs.h"
 
+#include "common/ui/richtextview.h"
+
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTextDocument>
+#include <memory>
 
 void QtFontChooser::chooseFont(QWidget* parent, const QFont& initial,
                                std::function<void(std::optional<QFont>)> answer) {
@@ -60,4 +66,16 @@ void QtMessageBoxes::askFileAction(QWidget* parent, const QString& caption, cons
                                       : FileAction::Cancel);
     });
     box->open();
+}
+
+void QtDocumentPrinter::print(QWidget* parent, const QTextDocument& document,
+                              const QString& title) {
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    // The document may change while the dialog is open; what was asked for is printed.
+    std::shared_ptr<QTextDocument> copy(document.clone());
+    auto* dialog = new QPrintDialog(printer.get(), parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(static_cast<QDialog*>(dialog), &QDialog::accepted, dialog,
+                     [printer, copy, title] { printTextDocument(*printer, *copy, title); });
+    dialog->open();
 }

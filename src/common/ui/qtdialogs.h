@@ -22,3 +22,8 @@ public:
     void askFileAction(QWidget* parent, const QString& caption, const QString& text,
                        std::function<void(FileAction)> answer) override;
 };
+
+class QtDocumentPrinter : public DocumentPrinter {
+public:
+    void print(QWidget* parent, const QTextDocument& document, const QString& title) override;
+};

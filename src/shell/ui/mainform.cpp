@@ -1,6 +1,8 @@
 #include "shell/ui/mainform.h"
 
 #include "common/ui/languagefont.h"
+#include "common/ui/richtextview.h"
+#include "data/viewertexts.h"
 #include "link/ui/comportedit.h"
 #include "link/ui/portpanel.h"
 #include "shell/configmigration.h"
@@ -29,6 +31,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTextDocument>
 #include <QToolButton>
 #include <algorithm>
 
@@ -67,7 +70,7 @@ void Tmainform::createControls() {
     // The single command tool and the options dialog are not part of this program yet.
     puTools->addAction(QStringLiteral("&Send Single Command"))->setEnabled(false);
     puTools->addAction(QStringLiteral("&Options"))->setEnabled(false);
-    for (const int number : {3, 7, 9, 11, 12})
+    for (const int number : {3, 7, 9, 12})
         toolBar->button(number)->setEnabled(false);
     faceControls_ = {exitpanel->exitlab};
     faceControls_ += companel->faceControls();
@@ -96,7 +99,6 @@ void Tmainform::bindTexts() {
     texts_.hint(companel->baudbox, baudboxHint);
     texts_.hint(companel->ebDirectComPortNum, ebDirectComPortNumHint);
     texts_.hint(Langgroup->fontselbut, fontselbutHint);
-    texts_.hint(Savepanel, SaveText::PanelHint);
     texts_.hint(Savepanel->fileedit, SaveText::fileeditHint);
     texts_.hint(Savepanel->Readbutton, SaveText::ReadbuttonHint);
     texts_.hint(Savepanel->Savebutton, SaveText::SavebuttonHint);
@@ -112,6 +114,8 @@ void Tmainform::connectControls() {
     connect(toolBar->button(2), &QToolButton::clicked, this, &Tmainform::ToolButton2Click);
     connect(toolBar->button(8), &QToolButton::clicked, this, &Tmainform::ToolButton8Click);
     connect(toolBar->button(10), &QToolButton::clicked, this, &Tmainform::ToolButton10Click);
+    connect(toolBar->button(11), &QToolButton::clicked, this, &Tmainform::ToolButton11Click);
+    connect(Savepanel->Printbutton, &QPushButton::clicked, this, &Tmainform::PrintbuttonClick);
     connect(Savepanel->Savebutton, &QPushButton::clicked, this, &Tmainform::SavebuttonClick);
     connect(Savepanel->btnSave, &QToolButton::clicked, this, &Tmainform::btnSaveClick);
     connect(Savepanel->fileedit, &QLineEdit::textChanged, this,
@@ -224,9 +228,40 @@ void Tmainform::ToolButton8Click() {
 }
 
 void Tmainform::ToolButton10Click() {
+    if (Savepanel->isHidden())
+        Savepanel->useSaveLayout();
     togglePanel(Savepanel);
+    showSavePanelHint();
     if (Savepanel->isVisible())
         Savepanel->SaveButtonAvailableExecute();
+}
+
+QString Tmainform::reportFilePath() const {
+    return resolveSaveFileName(Savepanel->fileedit->text(), services_.saveLocations);
+}
+
+void Tmainform::ToolButton11Click() {
+    if (Savepanel->isHidden())
+        Savepanel->usePrintLayout();
+    togglePanel(Savepanel);
+    showSavePanelHint();
+}
+
+void Tmainform::showSavePanelHint() {
+    const TextRow& hint =
+        Savepanel->printLayout() ? ViewerText::ReportPrintTitle : SaveText::PanelHint;
+    setHint(Savepanel, text(hint, link_.state.LanguageIndex));
+}
+
+// Prints the report of the chosen sections, or its heading alone; no file is written.
+void Tmainform::PrintbuttonClick() {
+    RichDocument document;
+    RichComposer edit(document);
+    saveFlow_.compose(edit, Savepanel->chosenSections(), state_.configuration.SaveFileName);
+    QTextDocument printed;
+    fillTextDocument(printed, document);
+    services_.printer.print(this, printed,
+                            text(ViewerText::ReportPrintTitle, link_.state.LanguageIndex));
 }
 
 void Tmainform::SavebuttonClick() {
@@ -288,6 +323,7 @@ void Tmainform::ApplyLanguage() {
     setWindowTitle(caption);
     toolBar->setImage(2, ToolImage::FirstFlag + std::clamp(language, 0, 3));
     texts_.apply(language);
+    showSavePanelHint();
 }
 
 // In site mode the site button shows the site number and opens the site panel; otherwise it

@@ -40,6 +40,7 @@ struct MainWindowServices {
     QString programVersion;
     MessageBoxes& messageBoxes;
     SaveDialogs& saveDialogs;
+    DocumentPrinter& printer;
     SaveLocations saveLocations;
 };
 
@@ -55,6 +56,8 @@ public:
               QWidget* parent = nullptr);
 
     void Timer1Timer();
+    // The file the save panel names, where saving puts it.
+    QString reportFilePath() const;
     void ApplyLanguage();
 
     MainToolBar* toolBar;
@@ -91,6 +94,9 @@ private:
     void ToolButton2Click();
     void ToolButton8Click();
     void ToolButton10Click();
+    void ToolButton11Click();
+    void PrintbuttonClick();
+    void showSavePanelHint();
     void SavebuttonClick();
     void btnSaveClick();
     void sitebuttonClick();

@@ -42,19 +42,23 @@ void ReportSaveFlow::trace(const QString& line) {
         link_.trace.append(line);
 }
 
-void ReportSaveFlow::write(const QString& path, SaveAction action, const ReportSections& sections) {
+void ReportSaveFlow::compose(RichComposer& edit, const ReportSections& sections,
+                             const QString& fileName) const {
     const int language = link_.state.LanguageIndex;
     const QDateTime now = clock_.now();
     const QLocale locale = QLocale::system();
     const ReportHeading heading{
         reportDateText(now, locale), reportTimeText(now, locale),
         connectionText(link_.state.DirectMode, state_.configuration.dialString, language),
-        QDir::toNativeSeparators(path)};
-    const ReportSource source{link_.image, state_.identity, link_.valid, language};
+        QDir::toNativeSeparators(fileName)};
+    ComposeReport(edit, {link_.image, state_.identity, link_.valid, language}, sections, heading);
+}
+
+void ReportSaveFlow::write(const QString& path, SaveAction action, const ReportSections& sections) {
+    const int language = link_.state.LanguageIndex;
     QString error;
     const bool saved = saveComposedFile(
-        path, action, [&](RichComposer& edit) { ComposeReport(edit, source, sections, heading); },
-        &error);
+        path, action, [&](RichComposer& edit) { compose(edit, sections, path); }, &error);
     const QString shown = QDir::toNativeSeparators(path);
     const QString message = saved ? text(SaveText::Saved, language).arg(shown)
                                   : text(SaveText::NotSaved, language).arg(shown, error);

@@ -20,6 +20,8 @@ public:
 
     // Saves the chosen sections under the save file name, which becomes the full name used.
     void SavebuttonClick(const ReportSections& sections, QString& saveFileName);
+    // Composes the report as of now, naming the file in its heading.
+    void compose(RichComposer& edit, const ReportSections& sections, const QString& fileName) const;
 
 private:
     void trace(const QString& line);

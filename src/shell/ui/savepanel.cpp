@@ -28,15 +28,36 @@ SavePanel::SavePanel(QWidget* parent) : ColouredPanel(Qt::yellow, parent) {
     Savebutton->setGeometry(152, 50, 50, 32);
     Readbutton = new QPushButton(QStringLiteral("View"), this);
     Readbutton->setGeometry(152, 88, 50, 32);
-    // The file viewer is not part of this program yet.
-    Readbutton->setEnabled(false);
     fileedit = new QLineEdit(this);
     fileedit->setGeometry(8, 132, 158, 26);
     btnSave = new QToolButton(this);
     btnSave->setText(QStringLiteral("..."));
     btnSave->setGeometry(170, 132, 32, 26);
     connect(fileedit, &QLineEdit::editingFinished, this, &SavePanel::keepNameInUpperCase);
+    Printbutton = new QPushButton(QStringLiteral("Print"), this);
+    Printbutton->setGeometry(152, 18, 50, 40);
+    Printbutton->hide();
     SaveButtonAvailableExecute();
+}
+
+void SavePanel::useSaveLayout() {
+    resize(Width, SaveLayoutHeight);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{vxsetbutton, Savebutton, Readbutton, fileedit, btnSave})
+        control->show();
+    Printbutton->hide();
+}
+
+void SavePanel::usePrintLayout() {
+    resize(Width, PrintLayoutHeight);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{vxsetbutton, Savebutton, Readbutton, fileedit, btnSave})
+        control->hide();
+    Printbutton->show();
+}
+
+bool SavePanel::printLayout() const {
+    return !Printbutton->isHidden();
 }
 
 // A typed file name is kept in upper case once typed; its folder keeps its own case, which

@@ -17,6 +17,7 @@ class SavePanel : public ColouredPanel {
 public:
     static constexpr int Width = 210;
     static constexpr int SaveLayoutHeight = 169;
+    static constexpr int PrintLayoutHeight = 127;
 
     explicit SavePanel(QWidget* parent);
 
@@ -27,6 +28,10 @@ public:
     // Enabling by read type as reads end; all four disabled when the site changes.
     void enableForRead(int readType);
     void disableAll();
+    // The save form shows the file name and the save commands; the print form the print button.
+    void useSaveLayout();
+    void usePrintLayout();
+    bool printLayout() const;
     // Savebutton is enabled when a section is chosen.
     void SaveButtonAvailableExecute();
 
@@ -39,6 +44,7 @@ public:
     QPushButton* Savebutton;
     QPushButton* Readbutton;
     QPushButton* vxsetbutton;
+    QPushButton* Printbutton;
 
 private:
     void keepNameInUpperCase();
