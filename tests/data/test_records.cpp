@@ -4,11 +4,14 @@
 #include "data/csvwriter.h"
 #include "data/history.h"
 #include "data/logentrycomposer.h"
+#include "data/logfile.h"
+#include "data/logschedule.h"
 #include "data/reportcomposer.h"
 #include "data/reportfile.h"
 #include "platform/rtfreader.h"
 #include "platform/rtfwriter.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -391,6 +394,103 @@ private slots:
     }
 };
 
-TARVIK_TEST_MAIN(RecordGoldenTest, ReportBlocksTest, LogCsvTest, ReportFileTest)
+class LogScheduleTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Hours seen at successive ticks, and the ticks at which an entry is due.
+    void entriesComeEveryRateHourChanges_data() {
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<bool>("sampling");
+        QTest::addColumn<QList<int>>("hours");
+        QTest::addColumn<QList<int>>("due");
+        QTest::newRow("every 2 hours, started at 9")
+            << 2 << true << QList<int>{9, 9, 10, 10, 11, 12, 13} << QList<int>{2, 5};
+        QTest::newRow("every hour, across midnight")
+            << 1 << true << QList<int>{22, 23, 0, 0, 1} << QList<int>{0, 1, 2, 4};
+        QTest::newRow("started at hour 0 does not step at once")
+            << 1 << true << QList<int>{0, 0, 1} << QList<int>{2};
+        QTest::newRow("logging off never logs")
+            << 1 << false << QList<int>{5, 6, 7} << QList<int>{};
+    }
+    void entriesComeEveryRateHourChanges() {
+        QFETCH(int, rate);
+        QFETCH(bool, sampling);
+        QFETCH(QList<int>, hours);
+        QFETCH(QList<int>, due);
+        LogSchedule schedule(rate);
+        QList<int> logged;
+        for (int tick = 0; tick < hours.size(); ++tick)
+            if (schedule.hourStep(hours.at(tick), false, sampling, rate))
+                logged << tick;
+        QCOMPARE(logged, due);
+    }
+
+    void busyLinkPostponesTheStep() {
+        LogSchedule schedule(1);
+        QVERIFY(!schedule.hourStep(5, true, true, 1));
+        QCOMPARE(schedule.LastHour, 0);
+        QVERIFY(schedule.hourStep(5, false, true, 1));
+    }
+
+    void loweredRateTakesEffectAtOnce() {
+        LogSchedule schedule(12);
+        schedule.followRate(3);
+        QCOMPARE(schedule.LogCountdown, 3);
+        schedule.followRate(8);
+        QCOMPARE(schedule.LogCountdown, 3);
+    }
+
+    void switchedOnWithCountdownSpentLogsAtTheNextHour() {
+        LogSchedule schedule(1);
+        QVERIFY(!schedule.hourStep(4, false, false, 1));
+        QCOMPARE(schedule.LogCountdown, 0);
+        QVERIFY(!schedule.hourStep(4, false, true, 1));
+        QVERIFY(schedule.hourStep(5, false, true, 1));
+    }
+};
+
+class LogFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void entriesAccumulateInBothFiles() {
+        QTemporaryDir dir;
+        const QString log = dir.filePath(QStringLiteral("LogFile"));
+        T_objCSV csv(LogColumnCount, dir.filePath(QStringLiteral("LOGFILE.CSV")));
+        const MemoryImage image = RecordsFixture::image();
+        const ControllerIdentity identity;
+        for (const char* time : {"09:00:00", "11:00:00"})
+            QCOMPARE(writeLogEntry(log, csv, {image, identity, 0, "d", time, false}, nullptr),
+                     LogWriteResult::Written);
+        RichDocument document;
+        QVERIFY(loadRichFile(log, document, nullptr));
+        const QStringList lines = paragraphTexts(document);
+        QCOMPARE(lines.count(QString(62, u'-')), 2);
+        QCOMPARE(lines.at(0), QStringLiteral(" "));
+        QCOMPARE(lines.at(lines.indexOf(QString(62, u'-'), 2) - 1), QStringLiteral(" "));
+        QFile file(csv.fileName());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> rows = file.readAll().split('\n');
+        QCOMPARE(rows.size(), 3);
+        QVERIFY(rows.at(0).startsWith("d,09:00:00,"));
+        QVERIFY(rows.at(1).startsWith("d,11:00:00,"));
+    }
+
+    void unwritableLogLeavesTheCsvAlone() {
+        QTemporaryDir dir;
+        const QString log = dir.filePath(QStringLiteral("LogFile"));
+        QVERIFY(QDir().mkpath(log));
+        T_objCSV csv(LogColumnCount, dir.filePath(QStringLiteral("LOGFILE.CSV")));
+        const MemoryImage image;
+        const ControllerIdentity identity;
+        QString error;
+        QCOMPARE(writeLogEntry(log, csv, {image, identity, 0, "d", "t", false}, &error),
+                 LogWriteResult::Failed);
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!QFile::exists(csv.fileName()));
+    }
+};
+
+TARVIK_TEST_MAIN(RecordGoldenTest, ReportBlocksTest, LogCsvTest, ReportFileTest, LogScheduleTest,
+                 LogFileTest)
 
 #include "test_records.moc"
