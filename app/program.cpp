@@ -3,6 +3,7 @@
 #include "link/trace.h"
 #include "link/ui/portpanel.h"
 #include "shell/configurationio.h"
+#include "shell/ui/logpanel.h"
 #include "shell/ui/maintoolbar.h"
 #include "shell/ui/savepanel.h"
 
@@ -64,15 +65,12 @@ void Program::connectWindows() {
         debugform->appendline(traceTimestamp(clock_.now()) +
                               QStringLiteral(" Debug Window Opened"));
     });
-    // The viewer shows the file saving would write, read afresh each time it opens.
-    connect(mainform->Savepanel->Readbutton, &QPushButton::clicked, this, [this] {
-        if (readform->isVisible()) {
-            readform->hide();
-            return;
-        }
-        readform->FormActivate(mainform->reportFilePath());
-        readform->show();
-    });
+    // The viewer shows the report or the log, read afresh each time it opens; a click while it
+    // shows either file hides it.
+    connect(mainform->Savepanel->Readbutton, &QPushButton::clicked, this,
+            [this] { toggleViewer(mainform->reportFilePath()); });
+    connect(mainform->Logpanel->Logread, &QPushButton::clicked, this,
+            [this] { toggleViewer(mainform->logFilePath()); });
     connect(mainform.get(), &Tmainform::formClosed, this, &Program::shutDown);
 }
 
@@ -81,6 +79,15 @@ void Program::connectToolWindow(int button, std::function<bool()> showOrHide) {
     connect(
         toolButton, &QToolButton::clicked, this,
         [toolButton, showOrHide = std::move(showOrHide)] { toolButton->setChecked(showOrHide()); });
+}
+
+void Program::toggleViewer(const QString& fileName) {
+    if (readform->isVisible()) {
+        readform->hide();
+        return;
+    }
+    readform->FormActivate(fileName);
+    readform->show();
 }
 
 void Program::releaseToolButton(int button) {
@@ -103,6 +110,7 @@ void Program::connectBeeps() {
     connect(&link.engine, &TransactionEngine::beep, this, beep);
     connect(setform.get(), &Tsetform::beep, this, beep);
     connect(readform.get(), &TReadform::beep, this, beep);
+    connect(mainform.get(), &Tmainform::beep, this, beep);
 }
 
 // The stored position, unless no screen shows it any more.

@@ -66,6 +66,7 @@ private:
     // A check button of the tool bar that shows and hides a window: down while it is shown.
     void connectToolWindow(int button, std::function<bool()> showOrHide);
     void releaseToolButton(int button);
+    void toggleViewer(const QString& fileName);
     void connectBeeps();
     void placeMainWindow();
     void shutDown();

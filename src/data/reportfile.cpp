@@ -30,6 +30,13 @@ QString resolveSaveFileName(const QString& fileName, const SaveLocations& locati
     return QDir(folder).filePath(fileName);
 }
 
+QString prepareSaveFileName(const QString& fileName, const SaveLocations& locations) {
+    const QString resolved = resolveSaveFileName(fileName, locations);
+    if (folderPart(fileName).isEmpty())
+        QDir().mkpath(folderPart(resolved));
+    return resolved;
+}
+
 bool loadRichFile(const QString& path, RichDocument& document, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -20,6 +20,8 @@ struct SaveLocations {
 QString folderPart(const QString& fileName);
 // The full name a report is saved under.
 QString resolveSaveFileName(const QString& fileName, const SaveLocations& locations);
+// The same, making our own folder in the documents when a name without a folder goes there.
+QString prepareSaveFileName(const QString& fileName, const SaveLocations& locations);
 
 enum class SaveAction { Create, Append, Overwrite };
 

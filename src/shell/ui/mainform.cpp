@@ -2,17 +2,20 @@
 
 #include "common/ui/languagefont.h"
 #include "common/ui/richtextview.h"
+#include "data/logfile.h"
 #include "data/viewertexts.h"
 #include "link/ui/comportedit.h"
 #include "link/ui/portpanel.h"
 #include "shell/configmigration.h"
 #include "shell/configurationio.h"
 #include "shell/fontchoice.h"
+#include "shell/logpaneltexts.h"
 #include "shell/mainwindowtexts.h"
 #include "shell/savepaneltexts.h"
 #include "shell/startup.h"
 #include "shell/ui/exitpanel.h"
 #include "shell/ui/languagegroup.h"
+#include "shell/ui/logpanel.h"
 #include "shell/ui/maintoolbar.h"
 #include "shell/ui/savepanel.h"
 #include "shell/ui/showhintinstatusbar.h"
@@ -24,6 +27,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -66,11 +70,13 @@ void Tmainform::createControls() {
     sitepanel = new SitePanel(this);
     Savepanel = new SavePanel(this);
     Savepanel->hide();
+    Logpanel = new LogPanel(this);
+    Logpanel->hide();
     puTools = new QMenu(this);
     // The single command tool and the options dialog are not part of this program yet.
     puTools->addAction(QStringLiteral("&Send Single Command"))->setEnabled(false);
     puTools->addAction(QStringLiteral("&Options"))->setEnabled(false);
-    for (const int number : {3, 7, 9, 12})
+    for (const int number : {3, 7, 9})
         toolBar->button(number)->setEnabled(false);
     faceControls_ = {exitpanel->exitlab};
     faceControls_ += companel->faceControls();
@@ -107,6 +113,14 @@ void Tmainform::bindTexts() {
     texts_.captionAndHint(Savepanel->Datasavecheck, SaveText::Datasavecheck);
     texts_.captionAndHint(Savepanel->Setsavecheck, SaveText::Setsavecheck);
     texts_.captionAndHint(Savepanel->Calsavecheck, SaveText::Calsavecheck);
+    texts_.hint(Logpanel, LogText::PanelHint);
+    texts_.hint(Logpanel->logedit, LogText::logeditHint);
+    texts_.caption(Logpanel->dialupcheck, LogText::dialupcheck);
+    texts_.caption(Logpanel->Samplecheck, LogText::Samplecheck);
+    texts_.hint(Logpanel->rateedit, LogText::rateeditHint);
+    texts_.caption(Logpanel->Ratelab, LogText::Ratelab);
+    texts_.hint(Logpanel->Logread, LogText::LogreadHint);
+    texts_.hint(Logpanel->Lognumedit, LogText::LognumeditHint);
 }
 
 void Tmainform::connectControls() {
@@ -115,14 +129,19 @@ void Tmainform::connectControls() {
     connect(toolBar->button(8), &QToolButton::clicked, this, &Tmainform::ToolButton8Click);
     connect(toolBar->button(10), &QToolButton::clicked, this, &Tmainform::ToolButton10Click);
     connect(toolBar->button(11), &QToolButton::clicked, this, &Tmainform::ToolButton11Click);
+    connect(toolBar->button(12), &QToolButton::clicked, this, [this] { togglePanel(Logpanel); });
     connect(Savepanel->Printbutton, &QPushButton::clicked, this, &Tmainform::PrintbuttonClick);
     connect(Savepanel->Savebutton, &QPushButton::clicked, this, &Tmainform::SavebuttonClick);
     connect(Savepanel->btnSave, &QToolButton::clicked, this, &Tmainform::btnSaveClick);
     connect(Savepanel->fileedit, &QLineEdit::textChanged, this,
             [this](const QString& name) { state_.configuration.SaveFileName = name; });
     // Data of a kind has arrived, even from a read that failed: its section may be saved.
-    connect(&link_.reads, &ReadSequencer::readDone, Savepanel,
-            [this](int readType, bool) { Savepanel->enableForRead(readType); });
+    connect(&link_.reads, &ReadSequencer::readDone, Savepanel, [this](int readType, bool failed) {
+        Savepanel->enableForRead(readType);
+        // Other reads are refused while the log's run, so these two are the log's.
+        if (logReadRunning_ && (readType == ReadKind::Current || readType == ReadKind::Status))
+            logReadFailed_ = logReadFailed_ || failed;
+    });
     connect(sitebutton, &QToolButton::clicked, this, &Tmainform::sitebuttonClick);
     connect(exitpanel->exityesBitBtn, &QToolButton::clicked, this, &QWidget::close);
     connect(exitpanel->exitnoBitBtn, &QToolButton::clicked, this, [this] {
@@ -133,7 +152,9 @@ void Tmainform::connectControls() {
     connect(Langgroup->fontselbut, &QToolButton::clicked, this, &Tmainform::fontselbutClick);
     connect(sitepanel->Sitespin, &QSpinBox::valueChanged, this, &Tmainform::SitespinChange);
     connect(&Timer1, &QTimer::timeout, this, &Tmainform::Timer1Timer);
-    connect(&link_.engine, &TransactionEngine::commFailed, this, [this] {
+    connect(&link_.engine, &TransactionEngine::commFailed, this, [this](int requester) {
+        if (requester == static_cast<int>(Requester::MainWindow))
+            logReadRunning_ = false;
         if (link_.state.DirectMode && !link_.ports.Comport1.isOpen())
             showPortFailure(link_.ports.Comport1.errorString());
     });
@@ -172,6 +193,12 @@ void Tmainform::readConfiguration() {
     Savepanel->setChecked(
         {save.currentData, save.dayData, save.settingsData, save.calibrationData});
     Savepanel->fileedit->setText(state_.configuration.SaveFileName);
+    Logpanel->Samplecheck->setChecked(save.sampleEnabled);
+    Logpanel->SamplecheckClick();
+    Logpanel->rateedit->setValue(state_.configuration.periodicLogRate);
+    Logpanel->logedit->setText(state_.configuration.logFile);
+    Logpanel->Lognumedit->setText(state_.configuration.logNumber);
+    schedule_.LogCountdown = Logpanel->rateedit->value();
 }
 
 void Tmainform::ArrangeMainWindow() {
@@ -184,6 +211,7 @@ void Tmainform::ArrangeMainWindow() {
     sitepanel->setGeometry(510, 48, 129, 89);
     companel->setGeometry(330, 66, 297, 227);
     Savepanel->setGeometry(368, 40, SavePanel::Width, SavePanel::SaveLayoutHeight);
+    Logpanel->setGeometry(325, 66, LogPanel::Width, LogPanel::Height);
     fitToVisibleControls();
 }
 
@@ -209,7 +237,63 @@ void Tmainform::Timer1Timer() {
                              QLocale().toString(now.date(), QLocale::ShortFormat));
     link_.state.StartupPending = false;
     link_.ports.comstatusupdate();
+    followLogRate();
     link_.engine.watchdogStep();
+    if (link_.log.LogReady) {
+        link_.log.LogReady = false;
+        writeLogEntry();
+    }
+    if (schedule_.hourStep(now.time().hour(), link_.engine.state.Busy,
+                           Logpanel->Samplecheck->isChecked(), Logpanel->rateedit->value()))
+        startLogRead();
+}
+
+void Tmainform::followLogRate() {
+    Logpanel->rateedit->setEnabled(Logpanel->Samplecheck->isChecked());
+    schedule_.followRate(Logpanel->rateedit->value());
+    Logpanel->Waittimelab->setText(QStringLiteral("  ") + QString::number(schedule_.LogCountdown));
+}
+
+// The log reads the current state, then the status, on behalf of the main window; the entry is
+// written at the tick after both have ended. Dialling the site for it is not part of this
+// program yet, so it reads over the link in use.
+void Tmainform::startLogRead() {
+    if (!link_.state.DirectMode && !link_.state.ModemConnected)
+        return;
+    link_.log.secondPart = false;
+    link_.log.LogReady = false;
+    logReadFailed_ = false;
+    logReadRunning_ = link_.startRead(ReadKind::Current, Requester::MainWindow);
+}
+
+void Tmainform::writeLogEntry() {
+    const int language = link_.state.LanguageIndex;
+    const QDateTime now = services_.clock.now();
+    const QLocale locale = QLocale::system();
+    const QString path = logFilePath();
+    csv_.setFileName(prepareSaveFileName(QStringLiteral("LOGFILE.CSV"), services_.saveLocations));
+    QString error;
+    const LogWriteResult result =
+        ::writeLogEntry(path, csv_,
+                        {link_.image, state_.identity, language, reportDateText(now, locale),
+                         reportTimeText(now, locale), logReadFailed_},
+                        &error);
+    logReadRunning_ = false;
+    const QString shown = QDir::toNativeSeparators(path);
+    QString message = text(LogText::Logged, language).arg(shown);
+    if (result == LogWriteResult::DiskFull) {
+        message = text(LogText::DiskFull, language);
+        emit beep(3);
+    } else if (result == LogWriteResult::Failed) {
+        message = text(LogText::NotLogged, language).arg(shown, error);
+    }
+    link_.status.setText(StatusPanels::Link, message);
+    if (result != LogWriteResult::Written)
+        link_.trace.append(message);
+}
+
+QString Tmainform::logFilePath() const {
+    return prepareSaveFileName(Logpanel->logedit->text(), services_.saveLocations);
 }
 
 void Tmainform::ToolButton1Click() {
@@ -276,7 +360,13 @@ void Tmainform::btnSaveClick() {
                                           });
 }
 
+// In site mode the button opens the site panel; otherwise it logs at once.
 void Tmainform::sitebuttonClick() {
+    if (!link_.state.SiteMode) {
+        link_.log.LogPending = true;
+        startLogRead();
+        return;
+    }
     togglePanel(sitepanel);
     sitebutton->setText(QString::number(sitepanel->Sitespin->value()));
 }
@@ -327,7 +417,7 @@ void Tmainform::ApplyLanguage() {
 }
 
 // In site mode the site button shows the site number and opens the site panel; otherwise it
-// would force a periodic log, which this program does not do yet.
+// forces a periodic log.
 void Tmainform::showSiteTexts() {
     const int language = link_.state.LanguageIndex;
     if (link_.state.SiteMode) {
@@ -339,7 +429,6 @@ void Tmainform::showSiteTexts() {
         sitebutton->setText(text(MainText::LogCaption, language));
         setHint(sitebutton, text(MainText::ForceLogHint, language));
     }
-    sitebutton->setEnabled(link_.state.SiteMode);
 }
 
 void Tmainform::decideDebugMode() {
@@ -362,6 +451,9 @@ void Tmainform::FormClose() {
     save.dayData = checked.at(1);
     save.settingsData = checked.at(2);
     save.calibrationData = checked.at(3);
+    save.sampleEnabled = Logpanel->Samplecheck->isChecked();
+    state_.configuration.periodicLogRate = Logpanel->rateedit->value();
+    state_.configuration.logFile = Logpanel->logedit->text();
     collectConfiguration(state_.configuration, link_, state_.identity, services_.portMap);
     writeConfiguration(services_.store, state_.configuration);
     link_.ports.Comport1.close();

@@ -2,6 +2,9 @@
 
 #include "common/ui/dialogseams.h"
 #include "common/ui/textbindings.h"
+#include "data/csvwriter.h"
+#include "data/logentrycomposer.h"
+#include "data/logschedule.h"
 #include "data/reportfile.h"
 #include "link/controllerlink.h"
 #include "platform/configstore.h"
@@ -16,6 +19,7 @@
 #include <QWidget>
 
 class ExitPanel;
+class LogPanel;
 class LanguageGroup;
 class MainToolBar;
 class PortPanel;
@@ -58,6 +62,8 @@ public:
     void Timer1Timer();
     // The file the save panel names, where saving puts it.
     QString reportFilePath() const;
+    // The log file, where entries are written.
+    QString logFilePath() const;
     void ApplyLanguage();
 
     MainToolBar* toolBar;
@@ -68,6 +74,7 @@ public:
     PortPanel* companel;
     SitePanel* sitepanel;
     SavePanel* Savepanel;
+    LogPanel* Logpanel;
     QMenu* puTools;
     QTimer Timer1;
 
@@ -76,6 +83,7 @@ signals:
     void debugWindowWanted();
     // The configuration is written and the ports closed: the other windows go now.
     void formClosed();
+    void beep(int count);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -97,6 +105,9 @@ private:
     void ToolButton11Click();
     void PrintbuttonClick();
     void showSavePanelHint();
+    void followLogRate();
+    void startLogRead();
+    void writeLogEntry();
     void SavebuttonClick();
     void btnSaveClick();
     void sitebuttonClick();
@@ -111,6 +122,11 @@ private:
     ShellState& state_;
     MainWindowServices services_;
     ReportSaveFlow saveFlow_;
+    LogSchedule schedule_{2};
+    T_objCSV csv_{LogColumnCount, QStringLiteral("LOGFILE.CSV")};
+    // The log's two reads run, and whether one of them failed.
+    bool logReadRunning_ = false;
+    bool logReadFailed_ = false;
     TextBindings texts_;
     QList<QWidget*> faceControls_;
     ShowHintInStatusBar* hintFilter_;

@@ -12,13 +12,9 @@ void ReportSaveFlow::SavebuttonClick(const ReportSections& sections, QString& sa
     }
     const QString typedFolder = folderPart(saveFileName);
     trace(QStringLiteral("SaveDir: %1").arg(typedFolder));
-    saveFileName = resolveSaveFileName(saveFileName, locations_);
+    saveFileName = prepareSaveFileName(saveFileName, locations_);
     trace(QStringLiteral("SaveFileName: %1").arg(saveFileName));
-    const QString folder = folderPart(saveFileName);
-    // The documents folder of our own is made when first needed; a folder the user typed is not.
-    if (typedFolder.isEmpty())
-        QDir().mkpath(folder);
-    if (!QFileInfo(folder).isDir()) {
+    if (!QFileInfo(folderPart(saveFileName)).isDir()) {
         boxes_.warn(parent_, QStringLiteral("Specified directory does not exist"));
         return;
     }
