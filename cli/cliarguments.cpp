@@ -31,12 +31,23 @@ bool parseSections(const QString& value, ReportRequest& report, QString& error) 
     return true;
 }
 
+// "log" takes --csv FILE; the read commands take --csv alone as their output format.
+bool isLogCommand(const QStringList& args) {
+    return args.contains(QLatin1String("log")) && !args.contains(QLatin1String("read"));
+}
+
 bool parseOption(const QStringList& args, int& i, CliArguments& out,
                  std::optional<OutputFormat>& formatAsked, QString& error) {
     const QString& arg = args.at(i);
     QString value;
     if (arg == QLatin1String("--json")) {
         formatAsked = OutputFormat::Json;
+    } else if (arg == QLatin1String("--csv") && isLogCommand(args)) {
+        if (!takeValue(args, i, out.log.csvFile, error))
+            return false;
+    } else if (arg == QLatin1String("--log-file")) {
+        if (!takeValue(args, i, out.log.logFile, error))
+            return false;
     } else if (arg == QLatin1String("--csv")) {
         formatAsked = OutputFormat::Csv;
     } else if (arg == QLatin1String("--debug")) {
@@ -59,6 +70,7 @@ bool parseOption(const QStringList& args, int& i, CliArguments& out,
         if (!takeValue(args, i, value, error))
             return false;
         out.report.language = static_cast<int>(reportLanguageNames().indexOf(value));
+        out.log.language = out.report.language;
         if (out.report.language < 0) {
             error = QStringLiteral("--language must be one of %1")
                         .arg(reportLanguageNames().join(u'|'));
@@ -124,6 +136,12 @@ std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& 
         out.viewFile = words.at(1);
         return out;
     }
+    if (words.size() == 1 && words.at(0) == QLatin1String("log")) {
+        out.command = CliArguments::Command::Log;
+        if (!requirePort(out, error))
+            return std::nullopt;
+        return out;
+    }
     if (words.size() == 2 && words.at(0) == QLatin1String("report")) {
         out.command = CliArguments::Command::Report;
         out.report.file = words.at(1);
@@ -134,7 +152,7 @@ std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& 
         return out;
     }
     if (words.size() != 2 || words.at(0) != QLatin1String("read")) {
-        error = QStringLiteral("expected the command: read %1, report FILE or view FILE")
+        error = QStringLiteral("expected the command: read %1, report FILE, log or view FILE")
                     .arg(readNames());
         return std::nullopt;
     }
@@ -160,6 +178,7 @@ QString cliUsage() {
                "                  read %1 [--json|--csv]\n"
                "       tarvik-cli --port DEVICE ... report FILE [--sections %2]\n"
                "                  [--append|--overwrite] [--language en|fr|zh|de]\n"
+               "       tarvik-cli --port DEVICE ... log [--log-file FILE] [--csv FILE]\n"
                "       tarvik-cli view FILE [--text]\n"
                "DEVICE is a device path (/dev/ttyUSB0) or a COM number (COM3).\n")
         .arg(readNames(), reportSectionNames().join(u','));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "logcommand.h"
 #include "readcommands.h"
 #include "reportcommand.h"
 
@@ -9,7 +10,7 @@
 
 // What the user asked tarvik-cli to do.
 struct CliArguments {
-    enum class Command { Read, Report, View };
+    enum class Command { Read, Report, View, Log };
 
     Command command = Command::Read;
     QString port; // device path or COMn
@@ -19,6 +20,7 @@ struct CliArguments {
     OutputFormat format = OutputFormat::Text;
     bool debug = false;
     ReportRequest report;
+    LogRequest log;
     QString viewFile;
 };
 

@@ -34,6 +34,17 @@ void showProgress(int done, int total) {
     std::fflush(stderr);
 }
 
+std::vector<int> readTypesFor(const CliArguments& args) {
+    switch (args.command) {
+    case CliArguments::Command::Report:
+        return reportReadTypes(args.report);
+    case CliArguments::Command::Log:
+        return {ReadKind::Current, ReadKind::Status};
+    default:
+        return args.read->readTypes;
+    }
+}
+
 int viewFile(const QString& path) {
     QByteArray text;
     QString error;
@@ -45,22 +56,39 @@ int viewFile(const QString& path) {
     return 0;
 }
 
-// The reads are done: what they hold is printed, or saved as a report.
-int finishRun(const CliArguments& args, ControllerLink& link, const ReadRunner& runner,
-              bool complete, const QString& reason, const WallClock& clock) {
+// One entry from the reads just done, unless the port could not be used at all.
+int finishLog(const CliArguments& args, const ControllerLink& link, const ReadRunner& runner,
+              bool complete, const WallClock& clock) {
+    if (!runner.portOpened())
+        return 1;
+    QString error;
+    const LogWriteResult result = writeCliLogEntry(link, args.log, clock.now(), !complete, error);
+    if (result == LogWriteResult::DiskFull)
+        printError(QStringLiteral("%1: the disk is full; no entry written").arg(args.log.logFile));
+    else if (result == LogWriteResult::Failed)
+        printError(error);
+    else if (!complete)
+        printError(QStringLiteral("the entry is marked as a failed read"));
+    return complete && result == LogWriteResult::Written ? 0 : 1;
+}
+
+// The reads are done: what they hold is printed, or saved as a report or a log entry.
+int finishReport(const CliArguments& args, ControllerLink& link, bool complete,
+                 const WallClock& clock) {
     if (!complete) {
-        printError(reason);
-        if (args.command == CliArguments::Command::Report)
-            printError(QStringLiteral("no report written to %1").arg(args.report.file));
+        printError(QStringLiteral("no report written to %1").arg(args.report.file));
+        return 1;
     }
-    if (args.command == CliArguments::Command::Report) {
-        QString error;
-        if (complete && !writeReport(link, args.report, clock.now(), error)) {
-            printError(QStringLiteral("%1: %2").arg(args.report.file, error));
-            return 1;
-        }
-        return complete ? 0 : 1;
+    QString error;
+    if (!writeReport(link, args.report, clock.now(), error)) {
+        printError(QStringLiteral("%1: %2").arg(args.report.file, error));
+        return 1;
     }
+    return 0;
+}
+
+int printRead(const CliArguments& args, const ControllerLink& link, const ReadRunner& runner,
+              bool complete) {
     if (runner.portOpened()) {
         const ReadResult result{link, runner.addresses(), complete};
         const QByteArray printed = args.read->print(result, args.format);
@@ -68,6 +96,20 @@ int finishRun(const CliArguments& args, ControllerLink& link, const ReadRunner& 
         std::fflush(stdout);
     }
     return complete ? 0 : 1;
+}
+
+int finishRun(const CliArguments& args, ControllerLink& link, const ReadRunner& runner,
+              bool complete, const QString& reason, const WallClock& clock) {
+    if (!complete)
+        printError(reason);
+    switch (args.command) {
+    case CliArguments::Command::Log:
+        return finishLog(args, link, runner, complete, clock);
+    case CliArguments::Command::Report:
+        return finishReport(args, link, complete, clock);
+    default:
+        return printRead(args, link, runner, complete);
+    }
 }
 
 } // namespace
@@ -110,9 +152,7 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "%s\n", qPrintable(line));
         });
 
-    ReadRunner runner(link, args->command == CliArguments::Command::Report
-                                ? reportReadTypes(args->report)
-                                : args->read->readTypes);
+    ReadRunner runner(link, readTypesFor(*args));
     QObject::connect(&runner, &ReadRunner::progress, &showProgress);
     QObject::connect(&runner, &ReadRunner::finished, [&](bool complete, const QString& reason) {
         QCoreApplication::exit(finishRun(*args, link, runner, complete, reason, clock));

@@ -2,6 +2,7 @@
 #include "simulatedline.h"
 #include "testmain.h"
 
+#include "data/logentrycomposer.h"
 #include "data/reportcomposer.h"
 #include "platform/rtfreader.h"
 
@@ -33,6 +34,19 @@ QString reportOf(const QByteArray& imageBytes, const QString& file, int language
     ComposeReport(edit, {image, identity, valid, language}, {true, false, false, true},
                   {QString(), QString(), connectionText(true, QString(), language), file});
     return document.plainText();
+}
+
+// The CSV line a log entry of a controller holding this image has.
+QString logLineOf(const QByteArray& imageBytes) {
+    MemoryImage image;
+    for (int address = 0; address < MemoryImage::Size; ++address)
+        image.store(address, static_cast<std::uint8_t>(imageBytes.at(address)));
+    const ControllerIdentity identity;
+    RichDocument document;
+    RichComposer edit(document);
+    T_objCSV csv(LogColumnCount, QString());
+    ComposeLogEntry(edit, csv, {image, identity, 0, QStringLiteral("d"), QStringLiteral("t")});
+    return csv.BuildLine();
 }
 
 } // namespace
@@ -106,6 +120,31 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.contains("no report written"));
         QVERIFY(!QFile::exists(path));
+    }
+
+    // Two entries, as a timer would make them, each the state the simulator holds.
+    void logAppendsOneEntryPerRun() {
+        SimulatedLine sim(steadyConfig(sim::Model::VX60, sim::SystemVoltage::V24), 9600);
+        QVERIFY2(sim.line.open(), qPrintable(sim.line.errorString()));
+        QTemporaryDir dir;
+        const QString log = dir.filePath(QStringLiteral("LogFile"));
+        const QString csv = dir.filePath(QStringLiteral("LOGFILE.CSV"));
+        const QStringList command{"--port", sim.line.devicePath(), "--baud", "9600",
+                                  "log",    "--log-file",          log,      "--csv",
+                                  csv};
+        for (int entry = 0; entry < 2; ++entry) {
+            const CliRun run = runCli(command);
+            QVERIFY2(run.exitCode == 0, run.err.constData());
+        }
+        const QList<QByteArray> lines = contentOf(csv).split('\n');
+        QCOMPARE(lines.size(), 3);
+        const QString expected = logLineOf(sim.controller.image());
+        for (int entry = 0; entry < 2; ++entry) {
+            const QString line = QString::fromUtf8(lines.at(entry)).trimmed();
+            // Date and time aside, the line is the simulator's state.
+            QCOMPARE(line.section(u',', 2), expected.section(u',', 2));
+        }
+        QCOMPARE(readRtf(contentOf(log)).plainText().count(QString(62, u'-')), 2);
     }
 
     void viewOfAMissingFileFails() {
