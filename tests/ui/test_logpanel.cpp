@@ -105,20 +105,12 @@ private slots:
 
     void siteButtonLogsAtOnce() {
         answerReadsFrom(rig->direct, rig->program.link.state, controllerMemory());
-        rig->clock.time = QDateTime(QDate(2026, 12, 10), QTime(0, 30));
-        tick();
-        QTest::mouseClick(main->sitebutton, Qt::LeftButton);
-        rig->runLink();
-        tick();
+        forceLog();
         QCOMPARE(csvLines(csvPath()).size(), 1);
     }
 
     void failedReadsAreMarkedInTheEntry() {
-        rig->clock.time = QDateTime(QDate(2026, 12, 10), QTime(0, 30));
-        tick();
-        QTest::mouseClick(main->sitebutton, Qt::LeftButton);
-        rig->runLink();
-        tick();
+        forceLog();
         const QList<QByteArray> lines = csvLines(csvPath());
         QCOMPARE(lines.size(), 1);
         QVERIFY(lines.first().contains(",\"Read failed\","));
@@ -129,11 +121,7 @@ private slots:
 
     void viewerShowsTheLog() {
         answerReadsFrom(rig->direct, rig->program.link.state, controllerMemory());
-        rig->clock.time = QDateTime(QDate(2026, 12, 10), QTime(0, 30));
-        tick();
-        QTest::mouseClick(main->sitebutton, Qt::LeftButton);
-        rig->runLink();
-        tick();
+        forceLog();
         QTest::mouseClick(main->toolBar->button(12), Qt::LeftButton);
         QVERIFY(panel->isVisible());
         TReadform& viewer = *rig->program.readform;
@@ -156,6 +144,14 @@ private:
         panel->rateedit->setValue(rate);
     }
     void tick() { main->Timer1Timer(); }
+    // The site button's log outside site mode, read and written.
+    void forceLog() {
+        rig->clock.time = QDateTime(QDate(2026, 12, 10), QTime(0, 30));
+        tick();
+        QTest::mouseClick(main->sitebutton, Qt::LeftButton);
+        rig->runLink();
+        tick();
+    }
     void tickAndRead() {
         tick();
         QVERIFY(rig->program.link.engine.state.Busy);

@@ -75,6 +75,8 @@ private slots:
         QTest::mouseClick(main->toolBar->button(10), Qt::LeftButton);
         QVERIFY(panel->isVisible());
         QCOMPARE(panel->toolTip(), QStringLiteral("Save Data to File"));
+        QCOMPARE(panel->Datasavecheck->text(), QStringLiteral("History"));
+        QCOMPARE(panel->Datasavecheck->toolTip(), QStringLiteral("Enable History Data"));
         panel->Datasavecheck->setChecked(true);
         panel->SaveButtonAvailableExecute();
         QVERIFY(!panel->Savebutton->isEnabled());

@@ -109,10 +109,14 @@ void Tmainform::bindTexts() {
     texts_.hint(Savepanel->Readbutton, SaveText::ReadbuttonHint);
     texts_.hint(Savepanel->Savebutton, SaveText::SavebuttonHint);
     texts_.hint(Savepanel->vxsetbutton, SaveText::vxsetbuttonHint);
-    texts_.captionAndHint(Savepanel->Currsavecheck, SaveText::Currsavecheck);
-    texts_.captionAndHint(Savepanel->Datasavecheck, SaveText::Datasavecheck);
-    texts_.captionAndHint(Savepanel->Setsavecheck, SaveText::Setsavecheck);
-    texts_.captionAndHint(Savepanel->Calsavecheck, SaveText::Calsavecheck);
+    texts_.caption(Savepanel->Currsavecheck, SaveText::Currsavecheck);
+    texts_.hint(Savepanel->Currsavecheck, SaveText::CurrsavecheckHint);
+    texts_.caption(Savepanel->Datasavecheck, SaveText::Datasavecheck);
+    texts_.hint(Savepanel->Datasavecheck, SaveText::DatasavecheckHint);
+    texts_.caption(Savepanel->Setsavecheck, SaveText::Setsavecheck);
+    texts_.hint(Savepanel->Setsavecheck, SaveText::SetsavecheckHint);
+    texts_.caption(Savepanel->Calsavecheck, SaveText::Calsavecheck);
+    texts_.hint(Savepanel->Calsavecheck, SaveText::CalsavecheckHint);
     texts_.hint(Logpanel, LogText::PanelHint);
     texts_.hint(Logpanel->logedit, LogText::logeditHint);
     texts_.caption(Logpanel->dialupcheck, LogText::dialupcheck);
