@@ -45,6 +45,9 @@ bool parseOption(const QStringList& args, int& i, CliArguments& out,
     } else if (arg == QLatin1String("--csv") && isLogCommand(args)) {
         if (!takeValue(args, i, out.log.csvFile, error))
             return false;
+    } else if (arg == QLatin1String("--pdf")) {
+        if (!takeValue(args, i, out.report.pdfFile, error))
+            return false;
     } else if (arg == QLatin1String("--log-file")) {
         if (!takeValue(args, i, out.log.logFile, error))
             return false;
@@ -177,7 +180,8 @@ QString cliUsage() {
                "usage: tarvik-cli --port DEVICE [--baud 300|1200|2400|9600] [--site N] [--debug]\n"
                "                  read %1 [--json|--csv]\n"
                "       tarvik-cli --port DEVICE ... report FILE [--sections %2]\n"
-               "                  [--append|--overwrite] [--language en|fr|zh|de]\n"
+               "                  [--append|--overwrite] [--language en|fr|zh|de] [--pdf "
+               "FILE.pdf]\n"
                "       tarvik-cli --port DEVICE ... log [--log-file FILE] [--csv FILE]\n"
                "       tarvik-cli view FILE [--text]\n"
                "DEVICE is a device path (/dev/ttyUSB0) or a COM number (COM3).\n")

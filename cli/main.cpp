@@ -1,14 +1,20 @@
 #include "cliarguments.h"
 #include "readrunner.h"
 #include "reportcommand.h"
+#include "reportpdf.h"
 #include "viewcommand.h"
+
+#include "data/viewertexts.h"
 
 #include "link/controllerlink.h"
 #include "platform/qt/qtserialport.h"
 #include "platform/qt/qtticktimer.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -32,6 +38,13 @@ void showProgress(int done, int total) {
     if (done == total)
         std::fprintf(stderr, "\r%*s\r", 20, "");
     std::fflush(stderr);
+}
+
+bool wantsPdf(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--pdf") == 0)
+            return true;
+    return false;
 }
 
 std::vector<int> readTypesFor(const CliArguments& args) {
@@ -79,9 +92,20 @@ int finishReport(const CliArguments& args, ControllerLink& link, bool complete,
         printError(QStringLiteral("no report written to %1").arg(args.report.file));
         return 1;
     }
+    const QDateTime now = clock.now();
     QString error;
-    if (!writeReport(link, args.report, clock.now(), error)) {
+    if (!writeReport(link, args.report, now, error)) {
         printError(QStringLiteral("%1: %2").arg(args.report.file, error));
+        return 1;
+    }
+    if (args.report.pdfFile.isEmpty())
+        return 0;
+    RichDocument document;
+    RichComposer edit(document);
+    composeReport(edit, link, args.report, now);
+    const QString title = text(ViewerText::ReportPrintTitle, args.report.language);
+    if (!writeDocumentPdf(args.report.pdfFile, document, title, error)) {
+        printError(QStringLiteral("%1: %2").arg(args.report.pdfFile, error));
         return 1;
     }
     return 0;
@@ -115,7 +139,14 @@ int finishRun(const CliArguments& args, ControllerLink& link, const ReadRunner& 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Laying out a PDF needs fonts, so a PDF report runs as a (window-less) GUI application.
+    const bool pdf = wantsPdf(argc, argv);
+    if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> application =
+        pdf ? std::make_unique<QGuiApplication>(argc, argv)
+            : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication& app = *application;
     QString error;
     const auto args = parseCliArguments(app.arguments().mid(1), error);
     if (!args) {

@@ -52,8 +52,8 @@ bool reportMayBeWritten(const ReportRequest& request, QString& error) {
     return true;
 }
 
-bool writeReport(ControllerLink& link, const ReportRequest& request, const QDateTime& now,
-                 QString& error) {
+void composeReport(RichComposer& edit, ControllerLink& link, const ReportRequest& request,
+                   const QDateTime& now) {
     const auto wants = [&request](const char* name) {
         return request.sections.contains(QLatin1String(name));
     };
@@ -63,16 +63,20 @@ bool writeReport(ControllerLink& link, const ReportRequest& request, const QDate
     const ReportSections sections{wants("current") || wants("status"), wants("history"),
                                   wants("settings"), wants("calibration")};
     const ControllerIdentity identity;
-    const ReportSource source{link.image, identity, link.valid, request.language};
     const QLocale locale = QLocale::system();
     const ReportHeading heading{reportDateText(now, locale), reportTimeText(now, locale),
                                 connectionText(true, QString(), request.language),
                                 QDir::toNativeSeparators(request.file)};
+    ComposeReport(edit, {link.image, identity, link.valid, request.language}, sections, heading);
+}
+
+bool writeReport(ControllerLink& link, const ReportRequest& request, const QDateTime& now,
+                 QString& error) {
     const SaveAction action = !QFileInfo::exists(request.file) ? SaveAction::Create
                               : request.existing == ReportRequest::Existing::Append
                                   ? SaveAction::Append
                                   : SaveAction::Overwrite;
     return saveComposedFile(
-        request.file, action,
-        [&](RichComposer& edit) { ComposeReport(edit, source, sections, heading); }, &error);
+        request.file, action, [&](RichComposer& edit) { composeReport(edit, link, request, now); },
+        &error);
 }

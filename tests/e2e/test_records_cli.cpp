@@ -68,10 +68,12 @@ private slots:
         QVERIFY2(sim.line.open(), qPrintable(sim.line.errorString()));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("SITE1"));
+        const QString pdf = dir.filePath(QStringLiteral("SITE1.pdf"));
         const CliRun run =
             runCli({"--port", sim.line.devicePath(), "--baud", "9600", "report", path, "--language",
-                    language, "--sections", "current,status,calibration"});
+                    language, "--sections", "current,status,calibration", "--pdf", pdf});
         QVERIFY2(run.exitCode == 0, run.err.constData());
+        QVERIFY(contentOf(pdf).startsWith("%PDF"));
         const QByteArray rtf = contentOf(path);
         QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
         QCOMPARE(linesAfterDate(readRtf(rtf).plainText()),
