@@ -6,7 +6,10 @@
 #include "data/reportcomposer.h"
 #include "platform/rtfreader.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -47,6 +50,19 @@ QString logLineOf(const QByteArray& imageBytes) {
     T_objCSV csv(LogColumnCount, QString());
     ComposeLogEntry(edit, csv, {image, identity, 0, QStringLiteral("d"), QStringLiteral("t")});
     return csv.BuildLine();
+}
+
+// True while the process holds a file open in the folder of `path` other than `path` itself:
+// the new file it is writing.
+bool writesBeside(qint64 pid, const QString& path) {
+    const QString folder = QFileInfo(path).absolutePath() + u'/';
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QFileInfo& fd : fds.entryInfoList(QDir::Files | QDir::System)) {
+        const QString target = fd.symLinkTarget();
+        if (target.startsWith(folder) && target != path)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -108,6 +124,29 @@ private slots:
         QVERIFY(contentOf(path).startsWith(first.left(first.size() - 3)));
         QCOMPARE(runCli(QStringList(report) << "--overwrite").exitCode, 0);
         QCOMPARE(rules(), 1);
+    }
+
+    // Killed while it writes the new file, an append leaves the earlier report untouched.
+    void killedAppendLeavesTheEarlierReportWhole() {
+        SimulatedLine sim(steadyConfig(sim::Model::VX40, sim::SystemVoltage::V24), 9600);
+        QVERIFY2(sim.line.open(), qPrintable(sim.line.errorString()));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("LARGE"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray line(200, 'x');
+        for (int i = 0; i < 40000; ++i)
+            file.write(line + "\r\n");
+        file.close();
+        const QByteArray earlier = contentOf(path);
+        QProcess cli;
+        cli.start(QStringLiteral(TARVIK_CLI_PATH),
+                  {"--port", sim.line.devicePath(), "--baud", "9600", "report", path, "--sections",
+                   "current", "--append"});
+        QVERIFY(QTest::qWaitFor([&] { return writesBeside(cli.processId(), path); }, 60000));
+        cli.kill();
+        cli.waitForFinished();
+        QCOMPARE(contentOf(path), earlier);
     }
 
     void silentControllerWritesNoReport() {
