@@ -38,8 +38,8 @@ void Program::createWindows(const ProgramServices& services) {
     setform = std::make_unique<Tsetform>(link, state.identity, state.configuration.fonts);
     currentform = std::make_unique<TCurrentform>(link, state.identity, state.currentTexts,
                                                  state.configuration.fonts);
-    graphform = std::make_unique<Tgraphform>(link, state.identity, state.configuration.fonts,
-                                             state.graph, services.saveDialogs);
+    graphform = std::make_unique<Tgraphform>(link, state.configuration.fonts, state.graph,
+                                             services.saveDialogs);
     readform = std::make_unique<TReadform>(link.state.LanguageIndex, state.configuration.fonts,
                                            services.printer);
     debugform = std::make_unique<TForm1>(link.trace, services.confirmer);
@@ -58,6 +58,8 @@ void Program::connectWindows() {
         return setform->isVisible();
     });
     connect(setform.get(), &Tsetform::FormClose, this, [this] { releaseToolButton(6); });
+    connect(mainform.get(), &Tmainform::settingsFileLoaded, setform.get(),
+            &Tsetform::settingsFileLoaded);
     connect(mainform.get(), &Tmainform::debugWindowWanted, debugform.get(), [this] {
         if (debugform->DebugWindowActive())
             return;
@@ -107,7 +109,7 @@ void Program::connectBeeps() {
             QTimer::singleShot(index * 200, qApp, [] { QApplication::beep(); });
     };
     connect(&link.ports, &LinkPorts::beep, this, beep);
-    connect(&link.engine, &TransactionEngine::beep, this, beep);
+    connect(&link, &ControllerLink::beep, this, beep);
     connect(setform.get(), &Tsetform::beep, this, beep);
     connect(readform.get(), &TReadform::beep, this, beep);
     connect(mainform.get(), &Tmainform::beep, this, beep);

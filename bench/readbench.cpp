@@ -39,8 +39,8 @@ double timeOneRead(int baud) {
 
     QEventLoop loop;
     bool failed = true;
-    QObject::connect(&link.reads, &ReadSequencer::readDone, &loop, [&](int, bool readFailed) {
-        failed = readFailed;
+    QObject::connect(&link, &ControllerLink::readEnded, &loop, [&](int, ReadOutcome outcome) {
+        failed = outcome != ReadOutcome::Completed;
         loop.quit();
     });
     QElapsedTimer timer;

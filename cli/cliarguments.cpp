@@ -122,6 +122,83 @@ QString readNames() {
     return names.join(u'|');
 }
 
+namespace {
+
+// The command words: "read NAME", "backup FILE", "diff FILE", "report FILE", "log" or
+// "view FILE".
+bool parseCommand(const QStringList& words, CliArguments& out, QString& error) {
+    const QString verb = words.value(0);
+    if (words.size() == 2 && verb == QLatin1String("read")) {
+        out.read = findReadCommand(words.at(1));
+        if (out.read == nullptr) {
+            error = QStringLiteral("cannot read '%1'; expected %2").arg(words.at(1), readNames());
+            return false;
+        }
+        return true;
+    }
+    if (words.size() == 2 && (verb == QLatin1String("backup") || verb == QLatin1String("diff"))) {
+        out.command = verb == QLatin1String("backup") ? CliCommand::Backup : CliCommand::Diff;
+        out.file = words.at(1);
+        return true;
+    }
+    if (words.size() == 2 && verb == QLatin1String("view")) {
+        out.command = CliCommand::View;
+        out.file = words.at(1);
+        return true;
+    }
+    if (words.size() == 1 && verb == QLatin1String("log")) {
+        out.command = CliCommand::Log;
+        return true;
+    }
+    if (words.size() == 2 && verb == QLatin1String("report")) {
+        out.command = CliCommand::Report;
+        out.report.file = words.at(1);
+        if (out.report.sections.isEmpty())
+            out.report.sections = reportSectionNames();
+        return true;
+    }
+    error =
+        QStringLiteral("expected one command: read %1, backup FILE, diff FILE, report FILE, log "
+                       "or view FILE")
+            .arg(readNames());
+    return false;
+}
+
+std::vector<OutputFormat> formatsOf(const CliArguments& out) {
+    switch (out.command) {
+    case CliCommand::Read:
+        return out.read->formats;
+    case CliCommand::Diff:
+        return {OutputFormat::Text, OutputFormat::Json};
+    case CliCommand::Backup:
+    case CliCommand::Report:
+    case CliCommand::Log:
+    case CliCommand::View:
+        return {OutputFormat::Text};
+    }
+    return {};
+}
+
+QString commandName(const CliArguments& out) {
+    switch (out.command) {
+    case CliCommand::Read:
+        return QStringLiteral("read ") + out.read->name;
+    case CliCommand::Backup:
+        return QStringLiteral("backup");
+    case CliCommand::Diff:
+        return QStringLiteral("diff");
+    case CliCommand::Report:
+        return QStringLiteral("report");
+    case CliCommand::Log:
+        return QStringLiteral("log");
+    case CliCommand::View:
+        return QStringLiteral("view");
+    }
+    return {};
+}
+
+} // namespace
+
 std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& error) {
     CliArguments out;
     std::optional<OutputFormat> formatAsked;
@@ -134,43 +211,16 @@ std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& 
             words << args.at(i);
         }
     }
-    if (words.size() == 2 && words.at(0) == QLatin1String("view")) {
-        out.command = CliArguments::Command::View;
-        out.viewFile = words.at(1);
-        return out;
-    }
-    if (words.size() == 1 && words.at(0) == QLatin1String("log")) {
-        out.command = CliArguments::Command::Log;
-        if (!requirePort(out, error))
-            return std::nullopt;
-        return out;
-    }
-    if (words.size() == 2 && words.at(0) == QLatin1String("report")) {
-        out.command = CliArguments::Command::Report;
-        out.report.file = words.at(1);
-        if (out.report.sections.isEmpty())
-            out.report.sections = reportSectionNames();
-        if (!requirePort(out, error))
-            return std::nullopt;
-        return out;
-    }
-    if (words.size() != 2 || words.at(0) != QLatin1String("read")) {
-        error = QStringLiteral("expected the command: read %1, report FILE, log or view FILE")
-                    .arg(readNames());
+    if (!parseCommand(words, out, error))
         return std::nullopt;
-    }
-    out.read = findReadCommand(words.at(1));
-    if (out.read == nullptr) {
-        error = QStringLiteral("cannot read '%1'; expected %2").arg(words.at(1), readNames());
-        return std::nullopt;
-    }
-    const auto& formats = out.read->formats;
+    const std::vector<OutputFormat> formats = formatsOf(out);
     out.format = formatAsked.value_or(formats.front());
     if (std::find(formats.begin(), formats.end(), out.format) == formats.end()) {
-        error = QStringLiteral("read %1 has no such output format").arg(out.read->name);
+        error = QStringLiteral("%1 has no such output format").arg(commandName(out));
         return std::nullopt;
     }
-    if (!requirePort(out, error))
+    // Viewing a file needs no controller.
+    if (out.command != CliCommand::View && !requirePort(out, error))
         return std::nullopt;
     return out;
 }
@@ -179,6 +229,8 @@ QString cliUsage() {
     return QStringLiteral(
                "usage: tarvik-cli --port DEVICE [--baud 300|1200|2400|9600] [--site N] [--debug]\n"
                "                  read %1 [--json|--csv]\n"
+               "                  backup FILE.stp\n"
+               "                  diff FILE.stp [--json]\n"
                "       tarvik-cli --port DEVICE ... report FILE [--sections %2]\n"
                "                  [--append|--overwrite] [--language en|fr|zh|de] [--pdf "
                "FILE.pdf]\n"

@@ -8,20 +8,20 @@
 #include <QStringList>
 #include <optional>
 
+enum class CliCommand { Read, Backup, Diff, Report, Log, View };
+
 // What the user asked tarvik-cli to do.
 struct CliArguments {
-    enum class Command { Read, Report, View, Log };
-
-    Command command = Command::Read;
     QString port; // device path or COMn
     int baudIndex = 2;
-    int site = -1;                     // site mode when 0..240
+    int site = -1; // site mode when 0..240
+    CliCommand command = CliCommand::Read;
     const ReadCommand* read = nullptr; // what "read <name>" names
+    QString file;                      // the settings file of "backup" and "diff", or "view" FILE
     OutputFormat format = OutputFormat::Text;
     bool debug = false;
     ReportRequest report;
     LogRequest log;
-    QString viewFile;
 };
 
 // Parses the arguments after the program name; on failure returns nothing and sets error.

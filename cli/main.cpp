@@ -1,11 +1,12 @@
 #include "cliarguments.h"
-#include "readrunner.h"
+#include "readsession.h"
 #include "reportcommand.h"
 #include "reportpdf.h"
+#include "settingsfilecommands.h"
+#include "terminal.h"
 #include "viewcommand.h"
 
 #include "data/viewertexts.h"
-
 #include "link/controllerlink.h"
 #include "platform/qt/qtserialport.h"
 #include "platform/qt/qtticktimer.h"
@@ -15,13 +16,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <unistd.h>
 
 namespace {
-
-void printError(const QString& message) {
-    std::fprintf(stderr, "tarvik-cli: %s\n", qPrintable(message));
-}
 
 // Points COM number n at the device the user named, unless a COMn was given.
 int directComNumber(const QString& port, PortMap& ports) {
@@ -31,13 +27,16 @@ int directComNumber(const QString& port, PortMap& ports) {
     return 1;
 }
 
-void showProgress(int done, int total) {
-    if (isatty(fileno(stderr)) == 0)
-        return;
-    std::fprintf(stderr, "\rReading %d/%d", done, total);
-    if (done == total)
-        std::fprintf(stderr, "\r%*s\r", 20, "");
-    std::fflush(stderr);
+// "read NAME": prints what was read, also when a read failed part of the way.
+int runRead(ControllerLink& link, const CliArguments& args) {
+    return runReads(link, args.read->readTypes,
+                    [&link, &args](const ReadRunner& runner, bool complete, const QString& reason) {
+                        if (runner.portOpened())
+                            writeOutput(args.read->print(ReadResult{link, complete}, args.format));
+                        if (!complete)
+                            printError(reason);
+                        return complete ? 0 : 1;
+                    });
 }
 
 bool wantsPdf(int argc, char* argv[]) {
@@ -47,17 +46,6 @@ bool wantsPdf(int argc, char* argv[]) {
     return false;
 }
 
-std::vector<int> readTypesFor(const CliArguments& args) {
-    switch (args.command) {
-    case CliArguments::Command::Report:
-        return reportReadTypes(args.report);
-    case CliArguments::Command::Log:
-        return {ReadKind::Current, ReadKind::Status};
-    default:
-        return args.read->readTypes;
-    }
-}
-
 int viewFile(const QString& path) {
     QByteArray text;
     QString error;
@@ -65,7 +53,7 @@ int viewFile(const QString& path) {
         printError(error);
         return 1;
     }
-    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
+    writeOutput(text);
     return 0;
 }
 
@@ -85,7 +73,17 @@ int finishLog(const CliArguments& args, const ControllerLink& link, const ReadRu
     return complete && result == LogWriteResult::Written ? 0 : 1;
 }
 
-// The reads are done: what they hold is printed, or saved as a report or a log entry.
+// "log": reads the current state and status and writes one entry, also after a failed read.
+int runLog(ControllerLink& link, const CliArguments& args, const WallClock& clock) {
+    return runReads(link, {ReadKind::Current, ReadKind::Status},
+                    [&](const ReadRunner& runner, bool complete, const QString& reason) {
+                        if (!complete)
+                            printError(reason);
+                        return finishLog(args, link, runner, complete, clock);
+                    });
+}
+
+// The reads are done: the report is saved, and also written as PDF when asked.
 int finishReport(const CliArguments& args, ControllerLink& link, bool complete,
                  const WallClock& clock) {
     if (!complete) {
@@ -111,29 +109,18 @@ int finishReport(const CliArguments& args, ControllerLink& link, bool complete,
     return 0;
 }
 
-int printRead(const CliArguments& args, const ControllerLink& link, const ReadRunner& runner,
-              bool complete) {
-    if (runner.portOpened()) {
-        const ReadResult result{link, runner.addresses(), complete};
-        const QByteArray printed = args.read->print(result, args.format);
-        std::fwrite(printed.constData(), 1, static_cast<size_t>(printed.size()), stdout);
-        std::fflush(stdout);
+// "report FILE": nothing is read for a report that could not be written.
+int runReport(ControllerLink& link, const CliArguments& args, const WallClock& clock) {
+    if (QString error; !reportMayBeWritten(args.report, error)) {
+        printError(error);
+        return 1;
     }
-    return complete ? 0 : 1;
-}
-
-int finishRun(const CliArguments& args, ControllerLink& link, const ReadRunner& runner,
-              bool complete, const QString& reason, const WallClock& clock) {
-    if (!complete)
-        printError(reason);
-    switch (args.command) {
-    case CliArguments::Command::Log:
-        return finishLog(args, link, runner, complete, clock);
-    case CliArguments::Command::Report:
-        return finishReport(args, link, complete, clock);
-    default:
-        return printRead(args, link, runner, complete);
-    }
+    return runReads(link, reportReadTypes(args.report),
+                    [&](const ReadRunner&, bool complete, const QString& reason) {
+                        if (!complete)
+                            printError(reason);
+                        return finishReport(args, link, complete, clock);
+                    });
 }
 
 } // namespace
@@ -146,24 +133,15 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<QCoreApplication> application =
         pdf ? std::make_unique<QGuiApplication>(argc, argv)
             : std::make_unique<QCoreApplication>(argc, argv);
-    QCoreApplication& app = *application;
     QString error;
-    const auto args = parseCliArguments(app.arguments().mid(1), error);
+    const auto args = parseCliArguments(application->arguments().mid(1), error);
     if (!args) {
         printError(error);
         std::fputs(qPrintable(cliUsage()), stderr);
         return 2;
     }
-
-    if (args->command == CliArguments::Command::View)
-        return viewFile(args->viewFile);
-    if (args->command == CliArguments::Command::Report) {
-        // Nothing is read for a report that could not be written.
-        if (QString error; !reportMayBeWritten(args->report, error)) {
-            printError(error);
-            return 1;
-        }
-    }
+    if (args->command == CliCommand::View)
+        return viewFile(args->file);
 
     QtTickTimerSource timers;
     PortMap portMap;
@@ -183,11 +161,18 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "%s\n", qPrintable(line));
         });
 
-    ReadRunner runner(link, readTypesFor(*args));
-    QObject::connect(&runner, &ReadRunner::progress, &showProgress);
-    QObject::connect(&runner, &ReadRunner::finished, [&](bool complete, const QString& reason) {
-        QCoreApplication::exit(finishRun(*args, link, runner, complete, reason, clock));
-    });
-    QMetaObject::invokeMethod(&runner, &ReadRunner::start, Qt::QueuedConnection);
-    return QCoreApplication::exec();
+    switch (args->command) {
+    case CliCommand::Backup:
+        return runBackup(link, args->file);
+    case CliCommand::Diff:
+        return runDiff(link, args->file, args->format);
+    case CliCommand::Report:
+        return runReport(link, *args, clock);
+    case CliCommand::Log:
+        return runLog(link, *args, clock);
+    case CliCommand::View:
+    case CliCommand::Read:
+        break;
+    }
+    return runRead(link, *args);
 }

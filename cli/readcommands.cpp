@@ -17,8 +17,10 @@ const std::vector<ReadCommand>& readCommands() {
          {ReadKind::Current, ReadKind::Status},
          {OutputFormat::Text, OutputFormat::Json},
          [](const ReadResult& r, OutputFormat f) { return printCurrentState(r, f, true); }},
+        // The current state first: only the model byte tells the 120 V and 136 V controllers,
+        // whose history is in whole volts, from those that keep it in tenths.
         {QStringLiteral("history"),
-         {ReadKind::History},
+         {ReadKind::Current, ReadKind::History},
          {OutputFormat::Text, OutputFormat::Json, OutputFormat::Csv},
          &printHistory},
         {QStringLiteral("settings"),
@@ -46,7 +48,9 @@ QString incompleteNote() {
 
 QJsonObject imageJson(const ReadResult& result) {
     QJsonObject object;
-    for (const int address : result.addresses)
-        object.insert(QString::number(address), result.link.image.at(address));
+    const MemoryImage& image = result.link.image;
+    for (int address = 0; address < MemoryImage::Size; ++address)
+        if (image.wasRead(address))
+            object.insert(QString::number(address), image.at(address));
     return object;
 }

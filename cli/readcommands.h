@@ -5,13 +5,11 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
-#include <set>
 #include <vector>
 
 // What a finished read hands to its printer.
 struct ReadResult {
     const ControllerLink& link;
-    const std::set<int>& addresses; // every address of the sequences run
     bool complete;
 };
 
@@ -31,6 +29,7 @@ const ReadCommand* findReadCommand(const QString& name);
 // The line a text output ends with when its read did not finish.
 QString incompleteNote();
 
-// {"0": 12, "93": 1, ...}: the image bytes at the addresses read, for JSON outputs.
+// {"0": 12, "93": 1, ...}: the image bytes the controller sent during the run, for JSON
+// outputs; addresses that never got an answer are left out.
 class QJsonObject;
 QJsonObject imageJson(const ReadResult& result);

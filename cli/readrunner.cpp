@@ -1,21 +1,15 @@
 #include "readrunner.h"
 
+namespace {
+constexpr int EnglishLanguage = 0;
+}
+
 ReadRunner::ReadRunner(ControllerLink& link, std::vector<int> readTypes, QObject* parent)
     : QObject(parent), link_(link), readTypes_(std::move(readTypes)) {
-    for (const int type : readTypes_) {
+    for (const int type : readTypes_)
         total_ += readCount(type);
-        const auto& list = readList(type);
-        addresses_.insert(list.begin(), list.end());
-    }
-    connect(&link_.reads, &ReadSequencer::readStepped, this,
-            [this] { emit progress(++done_, total_); });
-    connect(&link_.reads, &ReadSequencer::readDone, this, &ReadRunner::onReadDone);
-    connect(&link_.engine, &TransactionEngine::commFailed, this, [this] {
-        portOpened_ = false;
-        const QString reason = link_.ports.Comport1.errorString();
-        emit finished(false,
-                      reason.isEmpty() ? QStringLiteral("the port cannot be opened") : reason);
-    });
+    connect(&link_, &ControllerLink::readStepped, this, [this] { emit progress(++done_, total_); });
+    connect(&link_, &ControllerLink::readEnded, this, &ReadRunner::onReadEnded);
     connect(&link_.ports.Comport1, &SerialPort::portFailed, this,
             [this](const QString& reason) { portFailure_ = reason; });
 }
@@ -25,14 +19,16 @@ void ReadRunner::start() {
 }
 
 void ReadRunner::startNext() {
-    const int type = readTypes_.at(next_++);
-    // Refusals (busy, start-up) cannot happen here; a port that will not open reports itself.
-    link_.startRead(type, Requester::Window);
+    const ReadStart start = link_.startRead(readTypes_.at(next_++), Requester::Window);
+    if (start == ReadStart::Started)
+        return;
+    portOpened_ = start != ReadStart::PortUnusable;
+    emit finished(false, refusalReason(start));
 }
 
-void ReadRunner::onReadDone(int readType, bool failed) {
-    if (failed) {
-        emit finished(false, failureReason(readType));
+void ReadRunner::onReadEnded(int, ReadOutcome outcome) {
+    if (outcome != ReadOutcome::Completed) {
+        emit finished(false, failureReason(outcome));
         return;
     }
     // The next read starts once the engine has finished the tick that ended this one.
@@ -42,26 +38,37 @@ void ReadRunner::onReadDone(int readType, bool failed) {
         emit finished(true, {});
 }
 
-QString ReadRunner::failureReason(int readType) const {
-    const auto& engine = link_.engine.state;
-    const int address = readAddress(readType, engine.ReadNum);
+// The program's own text for a refusal, with what the system said about the port.
+QString ReadRunner::refusalReason(ReadStart start) const {
+    const QString why = readStartText(start, EnglishLanguage);
+    const QString portError = link_.ports.Comport1.errorString();
+    if (start != ReadStart::PortUnusable || portError.isEmpty())
+        return why;
+    return QStringLiteral("%1: %2").arg(why, portError);
+}
+
+QString ReadRunner::failureReason(ReadOutcome outcome) const {
     QString why;
-    switch (engine.lastFailure) {
-    case ReadFailure::Timeout:
+    switch (outcome) {
+    case ReadOutcome::Timeout:
         why = QStringLiteral("no reply after %1 tries").arg(TransactionEngine::TimeoutsPerAddress);
         break;
-    case ReadFailure::Mismatch:
+    case ReadOutcome::Mismatch:
         why = QStringLiteral("no two readings agreed in %1").arg(MatchState::LastSlot + 1);
         break;
-    case ReadFailure::NoData:
+    case ReadOutcome::NoData:
         why = QStringLiteral("%1 replies in a row without a data byte")
                   .arg(TransactionEngine::MaxNoDataReplies);
         break;
-    case ReadFailure::None:
-        why = QStringLiteral("the read stopped");
+    case ReadOutcome::PortLost:
+        why = QStringLiteral("the port was lost");
+        break;
+    case ReadOutcome::Completed:
         break;
     }
     if (!portFailure_.isEmpty())
         why += QStringLiteral(" (%1)").arg(portFailure_);
-    return QStringLiteral("read failed at address %1: %2").arg(address).arg(why);
+    return QStringLiteral("read failed at address %1: %2")
+        .arg(link_.readState().address())
+        .arg(why);
 }

@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QString>
-#include <set>
 #include <vector>
 
 // Runs read sequences one after the other through the real engine and tells how they ended.
@@ -14,8 +13,6 @@ public:
     ReadRunner(ControllerLink& link, std::vector<int> readTypes, QObject* parent = nullptr);
 
     void start();
-    // The addresses of every sequence run, for the image output.
-    const std::set<int>& addresses() const { return addresses_; }
     // False when the port could not be opened, so nothing was read.
     bool portOpened() const { return portOpened_; }
 
@@ -27,8 +24,9 @@ signals:
 
 private:
     void startNext();
-    void onReadDone(int readType, bool failed);
-    QString failureReason(int readType) const;
+    void onReadEnded(int readType, ReadOutcome outcome);
+    QString refusalReason(ReadStart start) const;
+    QString failureReason(ReadOutcome outcome) const;
 
     ControllerLink& link_;
     std::vector<int> readTypes_;
@@ -37,5 +35,4 @@ private:
     int total_ = 0;
     QString portFailure_;
     bool portOpened_ = true;
-    std::set<int> addresses_;
 };

@@ -53,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LinkRig rig;
     const int readType = FirstReadType + data[0] % ReadTypeChoices;
     rig.link.state.SiteMode = (data[0] & 0x80) != 0;
-    require(rig.link.startRead(readType, Requester::Window), "a read starts on an idle link");
+    require(rig.link.startRead(readType, Requester::Window) == ReadStart::Started,
+            "a read starts on an idle link");
 
     feed(rig, data + 1, size - 1);
     for (int tick = 0; tick < SilentTickLimit && rig.done.isEmpty(); ++tick)
@@ -64,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A read that fails its double check still sends the next frame, and only the watchdog
     // frees the link from that.
     for (int second = 0; second <= TransactionEngine::WatchdogSeconds; ++second)
-        rig.link.engine.watchdogStep();
-    require(!rig.engine().Busy, "the watchdog frees the link");
+        rig.link.watchdogStep();
+    require(!rig.link.isBusy(), "the watchdog frees the link");
     for (int address = 0; address < MemoryImage::Size; ++address)
         require(rig.link.image.at(address) == 0 || isReadAddress(readType, address),
                 "only addresses of the read are stored");

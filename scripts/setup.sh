@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-default}"
 
-packages=(cmake ninja-build g++ ccache qt6-base-dev libqt6serialport6-dev fonts-dejavu-core
+packages=(cmake ninja-build g++ ccache clang-format qt6-base-dev libqt6serialport6-dev fonts-dejavu-core
           fonts-wqy-microhei xvfb xauth)
 missing=()
 for package in "${packages[@]}"; do

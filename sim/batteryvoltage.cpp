@@ -26,6 +26,10 @@ int rangeByteAtMost(const SystemProfile& system, int voltage) {
     return voltage * system.scaleDenominator / system.scaleNumerator;
 }
 
+int rangeVoltage(const SystemProfile& system, int rangeByte) {
+    return rangeByte * system.scaleNumerator / system.scaleDenominator;
+}
+
 void widenTodaysRange(const SystemProfile& system, ControllerMemory& memory) {
     const int voltage = batteryVoltage(system, memory.ram(Ram::BatteryVoltage));
     if (memory.ram(Ram::TodaysMaximum) < rangeByteAtLeast(system, voltage))

@@ -16,6 +16,8 @@ int batteryVoltage(const SystemProfile& system, int voltageByte);
 // that shows at least the voltage, and the largest that shows at most the voltage.
 int rangeByteAtLeast(const SystemProfile& system, int voltage);
 int rangeByteAtMost(const SystemProfile& system, int voltage);
+// The voltage a range byte shows as.
+int rangeVoltage(const SystemProfile& system, int rangeByte);
 
 // Keeps today's minimum and maximum around the battery voltage as it moves.
 void widenTodaysRange(const SystemProfile& system, ControllerMemory& memory);

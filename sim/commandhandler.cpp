@@ -21,7 +21,6 @@ QByteArray writeEeprom(const Frame& frame, ControllerMemory& memory) {
     if (memory.ram(Ram::WriteEnable) != 1)
         return statusReply(Status::WriteNotEnabled);
     memory.setEeprom(frame.address, frame.data);
-    memory.setRam(Ram::WriteEnable, 0); // one enable per EEPROM write
     return statusReply(Status::Done);
 }
 
@@ -32,9 +31,7 @@ QByteArray processorReset(const Frame& frame, ControllerMemory& memory) {
     return statusReply(Status::Done);
 }
 
-} // namespace
-
-QByteArray executeFrame(const Frame& frame, ControllerMemory& memory) {
+QByteArray carryOut(const Frame& frame, ControllerMemory& memory) {
     switch (frame.command) {
     case Command::ReadRam:
         return valueReply(memory.ram(frame.address));
@@ -52,6 +49,21 @@ QByteArray executeFrame(const Frame& frame, ControllerMemory& memory) {
     default:
         return {};
     }
+}
+
+bool isWriteEnable(const Frame& frame) {
+    return frame.command == Command::WriteRam && frame.address == Ram::WriteEnable;
+}
+
+} // namespace
+
+// The enable holds for the very next frame only: whatever comes between it and the EEPROM
+// write, a read included, withdraws it, and the EEPROM write itself uses it up.
+QByteArray executeFrame(const Frame& frame, ControllerMemory& memory) {
+    QByteArray reply = carryOut(frame, memory);
+    if (!isWriteEnable(frame))
+        memory.setRam(Ram::WriteEnable, 0);
+    return reply;
 }
 
 } // namespace sim

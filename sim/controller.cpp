@@ -19,7 +19,7 @@ QList<ReplyChunk> Controller::receive(const QByteArray& bytes) {
     QList<ReplyChunk> replies;
     for (const Frame& frame : reader_.feed(bytes)) {
         frames_.append(frame);
-        if (isForMe(frame))
+        if (isForMe(frame) && !faults_.losesWrite(frame))
             replies.append(faults_.shape(executeFrame(frame, memory_)));
     }
     return replies;

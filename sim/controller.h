@@ -27,7 +27,7 @@ public:
     void setImageByte(int index, quint8 value) { memory_.setImageByte(index, value); }
     QByteArray image() const { return memory_.image(); }
 
-    // Every whole frame heard, in order, those for other sites included.
+    // Every whole frame on the line, in order, those for other sites and lost writes included.
     const QList<Frame>& frames() const { return frames_; }
     void clearFrames() { frames_.clear(); }
 

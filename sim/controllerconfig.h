@@ -10,13 +10,19 @@ enum class Model { VX20, VX40, VX60, VX80 };
 // bytes; the chosen model is then overridden.
 enum class SystemVoltage { V12, V24, V32, V36, V48, HighVoltage };
 
-// Line faults, each a probability 0..1 per reply; silent answers nothing at all.
+// Line faults, each a probability 0..1 per reply; silent answers nothing at all. dropWrites is
+// the share of write frames lost on their way in, so the controller never takes them.
 struct FaultRates {
     double drop = 0.0;
     double noise = 0.0;
     double lateData = 0.0;
     bool silent = false;
+    double dropWrites = 0.0;
 };
+
+// The settings the controller starts with: an installer's usual choices, or another set that
+// differs in most of the settings kept in EEPROM (calibration and RAM-only values stay alike).
+enum class SettingsProfile { Factory, Alternate };
 
 struct ControllerConfig {
     Model model = Model::VX40;
@@ -24,6 +30,7 @@ struct ControllerConfig {
     int site = -1; // -1: plain frames; 0..240: site frames for this site only
     quint32 seed = 1;
     bool drift = true;
+    SettingsProfile settings = SettingsProfile::Factory;
     FaultRates faults;
 };
 

@@ -7,12 +7,16 @@
 namespace sim {
 namespace {
 
+// The VX80 drives big loads through an external shunt that counts whole amps.
 constexpr std::array<ModelProfile, 4> Models{{
-    {Model::VX20, "vx20", 0, 1, 40},
-    {Model::VX40, "vx40", 128, 2, 80},
-    {Model::VX60, "vx60", 192, 4, 120},
-    {Model::VX80, "vx80", 224, 4, 40},
+    {Model::VX20, "vx20", 0, 1, 1, 40, false},
+    {Model::VX40, "vx40", 128, 2, 1, 80, false},
+    {Model::VX60, "vx60", 192, 4, 2, 120, false},
+    {Model::VX80, "vx80", 224, 4, 2, 40, true},
 }};
+
+// Bits of the shunt configuration byte.
+constexpr int LoadShuntWholeAmps = 0x02, ChargeShuntFitted = 0x04, LoadShuntFitted = 0x08;
 
 // Resting voltages are 2.13 V per cell; the solar byte counts half volts, whole volts on the
 // high-voltage variant.
@@ -65,6 +69,12 @@ quint8 identityByte(const ControllerConfig& config) {
                          ? HighVoltageIdentityBase
                          : modelProfile(config.model).identityBase;
     return static_cast<quint8>(base + FirmwareVersion);
+}
+
+quint8 shuntConfigByte(const ControllerConfig& config) {
+    const bool wholeAmps = modelProfile(effectiveModel(config)).loadShuntInWholeAmps;
+    return static_cast<quint8>(ChargeShuntFitted | LoadShuntFitted |
+                               (wholeAmps ? LoadShuntWholeAmps : 0));
 }
 
 } // namespace sim

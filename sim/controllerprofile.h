@@ -13,9 +13,11 @@ constexpr int FirmwareVersion = 3;
 struct ModelProfile {
     Model model;
     const char* name;
-    int identityBase;     // identity byte = base + version
-    int chargeMultiplier; // tenths of an amp per raw step of the internal charge current
-    int chargeLimit;      // the largest charge current limit the model accepts, half-amps
+    int identityBase;          // identity byte = base + version
+    int chargeMultiplier;      // tenths of an amp per raw step of the internal charge current
+    int loadMultiplier;        // tenths of an amp per raw step of the internal load current
+    int chargeLimit;           // the largest charge current limit the model accepts, half-amps
+    bool loadShuntInWholeAmps; // its external load shunt counts whole amps, not tenths
 };
 
 // Voltages are in tenths of a volt, or whole volts on the high-voltage variant.
@@ -38,5 +40,7 @@ std::optional<SystemVoltage> systemNamed(QStringView name);
 // The high-voltage systems exist only as a VX60.
 Model effectiveModel(const ControllerConfig& config);
 quint8 identityByte(const ControllerConfig& config);
+// Both external shunts fitted; the load shunt in whole amps where the model counts so.
+quint8 shuntConfigByte(const ControllerConfig& config);
 
 } // namespace sim

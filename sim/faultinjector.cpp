@@ -19,6 +19,12 @@ QList<ReplyChunk> FaultInjector::shape(const QByteArray& reply) {
     return split(onTheLine, lateData);
 }
 
+bool FaultInjector::losesWrite(const Frame& frame) {
+    const bool isWrite =
+        frame.command == Command::WriteRam || frame.command == Command::WriteEeprom;
+    return isWrite && happens(rates_.dropWrites);
+}
+
 bool FaultInjector::happens(double probability) {
     return probability > 0.0 && random_.generateDouble() < probability;
 }

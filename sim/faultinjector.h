@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/controllerconfig.h"
+#include "sim/frame.h"
 #include "sim/replychunk.h"
 
 #include <QRandomGenerator>
@@ -18,6 +19,8 @@ public:
     FaultInjector(const FaultRates& rates, quint32 seed);
 
     QList<ReplyChunk> shape(const QByteArray& reply);
+    // A write frame that the line loses before the controller hears it.
+    bool losesWrite(const Frame& frame);
 
 private:
     bool happens(double probability);

@@ -11,7 +11,7 @@
 namespace sim {
 namespace {
 
-constexpr std::array<std::pair<int, int>, 10> FixedBytes{{
+constexpr std::array<std::pair<int, int>, 9> FixedBytes{{
     {Ram::Clock, 134},         // 13.4 hours
     {Ram::FloatStart, 118},    // went to float at 11.8 hours
     {Ram::RegulationState, 3}, // float
@@ -21,7 +21,6 @@ constexpr std::array<std::pair<int, int>, 10> FixedBytes{{
     {Ram::EventConditions, 0x0B}, // only the second event condition holds
     {Ram::Outputs, 0x04},         // load connected, generator stopped, event controller on
     {Ram::GeneratorToggle, 0x00},
-    {Ram::ShuntConfig, 0x0C}, // both external shunts fitted, read in tenths
 }};
 
 constexpr std::array<std::pair<int, int>, 4> AmpHoursToday{{
@@ -63,6 +62,7 @@ void fillLiveState(const ControllerConfig& config, ControllerMemory& memory) {
         memory.setRam(quantity.address, quantity.initial);
     for (const auto& [address, value] : FixedBytes)
         memory.setRam(address, value);
+    memory.setRam(Ram::ShuntConfig, shuntConfigByte(config));
     for (const auto& [address, ampHours] : AmpHoursToday)
         memory.setRamWord(address, ampHours);
     fillTodaysRange(system, memory);

@@ -18,7 +18,10 @@ struct Options {
     QCommandLineOption baud{"baud", "Line speed; a client at another speed is not heard.", "B"};
     QCommandLineOption link{"link", "Make a symbolic link to the device here.", "path"};
     QCommandLineOption tcp{"tcp", "Listen on 127.0.0.1 at this port instead.", "port"};
+    QCommandLineOption settings{"settings", "Settings to start with: factory or alternate.",
+                                "profile"};
     QCommandLineOption drop{"drop", "Probability of a lost reply.", "P"};
+    QCommandLineOption dropWrites{"drop-writes", "Probability of a write frame lost unheard.", "P"};
     QCommandLineOption noise{"noise", "Probability of a garbled reply byte.", "P"};
     QCommandLineOption lateData{"late-data", "Probability of a late data byte.", "P"};
     QCommandLineOption seed{"seed", "Seed of the history, drift and faults.", "S"};
@@ -30,6 +33,14 @@ std::optional<int> integerIn(const QString& text, int low, int high) {
     bool ok = false;
     const int value = text.toInt(&ok);
     return ok && value >= low && value <= high ? std::optional(value) : std::nullopt;
+}
+
+std::optional<SettingsProfile> settingsProfileNamed(const QString& text) {
+    if (text.compare(QLatin1String("factory"), Qt::CaseInsensitive) == 0)
+        return SettingsProfile::Factory;
+    if (text.compare(QLatin1String("alternate"), Qt::CaseInsensitive) == 0)
+        return SettingsProfile::Alternate;
+    return std::nullopt;
 }
 
 std::optional<double> probability(const QString& text) {
@@ -67,7 +78,9 @@ void readController(Reader& reader, const Options& options, ControllerConfig& co
                 [](const QString& text) { return systemNamed(text); });
     reader.read(options.site, controller.site,
                 [](const QString& text) { return integerIn(text, 0, HighestSite); });
+    reader.read(options.settings, controller.settings, settingsProfileNamed);
     reader.read(options.drop, controller.faults.drop, probability);
+    reader.read(options.dropWrites, controller.faults.dropWrites, probability);
     reader.read(options.noise, controller.faults.noise, probability);
     reader.read(options.lateData, controller.faults.lateData, probability);
     reader.read(options.seed, controller.seed, [](const QString& text) {
@@ -108,9 +121,9 @@ parseSimOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription("A simulated VX charge controller on a pseudo-terminal.");
     const QCommandLineOption help = parser.addHelpOption();
-    parser.addOptions({options.model, options.system, options.site, options.baud, options.link,
-                       options.tcp, options.drop, options.noise, options.lateData, options.seed,
-                       options.noDrift, options.silent});
+    parser.addOptions({options.model, options.system, options.site, options.settings, options.baud,
+                       options.link, options.tcp, options.drop, options.dropWrites, options.noise,
+                       options.lateData, options.seed, options.noDrift, options.silent});
     if (!parser.parse(arguments))
         return BadArguments{parser.errorText()};
     if (parser.isSet(help))

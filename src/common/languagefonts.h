@@ -3,6 +3,10 @@
 #include <QString>
 #include <array>
 
+// The font dialog offers sizes 8 to 14, so no other size is ever chosen.
+constexpr int FontDialogSmallestSize = 8;
+constexpr int FontDialogLargestSize = 14;
+
 // Font face and size per language (English, French, Chinese, German). Windows take their face,
 // and where they set one their size, from the element of the current language.
 struct LanguageFonts {

@@ -1,132 +1,87 @@
 #include "data/currentstate.h"
 
-#include "data/currentstatetexts.h"
-#include "data/tenths.h"
+#include "data/controlleraddresses.h"
 
 namespace {
 
-// External shunt multiplier: none without the shunt, 10 when it reads whole amps, else 1.
-int externalMultiplier(int config, int presentBit, int wholeAmpsBit) {
-    if ((config & (1 << presentBit)) == 0)
+namespace A = ControllerAddress;
+
+// Bits of the external shunt configuration.
+constexpr int ChargeShuntInWholeAmps = 0, LoadShuntInWholeAmps = 1, ChargeShuntFitted = 2,
+              LoadShuntFitted = 3;
+// Bits of the output states.
+constexpr int LoadDisconnected = 0, GeneratorRunning = 1, EventControllerOn = 2,
+              LowVoltageAlarm = 4;
+// Bits of the event conditions.
+constexpr int StartOff = 0, TmodOff = 1, EmodOff = 2, StopOff = 3;
+constexpr int NightBit = 7;
+
+bool bitSet(int byte, int bit) {
+    return (byte & (1 << bit)) != 0;
+}
+
+// Tenths of an amp per raw step of an external shunt: none without the shunt, ten when it
+// counts whole amps.
+int externalStep(int shunts, int fittedBit, int wholeAmpsBit) {
+    if (!bitSet(shunts, fittedBit))
         return 0;
-    return (config & (1 << wholeAmpsBit)) != 0 ? 10 : 1;
+    return bitSet(shunts, wholeAmpsBit) ? 10 : 1;
 }
 
-QString bitText(int byte, int bit, const TextRow& set, const TextRow& clear, int language) {
-    return text((byte & (1 << bit)) != 0 ? set : clear, language);
+SplitAmps currents(const MemoryImage& image, int internalAddress, int internalStep,
+                   int externalAddress, int externalStepTenths) {
+    return {{image.at(internalAddress) * internalStep},
+            {image.at(externalAddress) * externalStepTenths}};
 }
 
-struct Triple {
-    QString total, internal, external;
-};
-
-QString summaryLine(const QString& title, const Triple& t, const QString& unit) {
-    const QChar tab(u'\t');
-    return title + tab + t.total + unit + tab + t.internal + tab + t.external;
-}
-
-void addCurrent(CurrentStateTexts& out, int internal, int external, const QString& title,
-                QString& totalLabel, QString& splitLabel) {
-    const Triple t{formatCurrent(internal + external),
-                   QStringLiteral("Int ") + formatTenths(internal),
-                   QStringLiteral("Ext ") + formatCurrent(external)};
-    splitLabel = t.internal + QStringLiteral("  ") + t.external;
-    totalLabel = title + t.total + QStringLiteral(" A");
-    out.CurrentSummaryLines.append(summaryLine(title, t, QStringLiteral("A")));
-    out.CurrentValueTexts << t.total << t.internal << t.external;
-}
-
-void addAmpHours(CurrentStateTexts& out, int internal, int external, const QString& title,
-                 const QString& gap, QString& totalLabel, QString& splitLabel) {
-    const Triple t{QString::number(internal + external),
-                   QStringLiteral("Int ") + QString::number(internal),
-                   QStringLiteral("Ext ") + QString::number(external)};
-    totalLabel = title + t.total + QStringLiteral(" Ah");
-    splitLabel = t.internal + gap + t.external;
-    out.CurrentSummaryLines.append(summaryLine(title, t, QStringLiteral("Ah")));
-    out.CurrentValueTexts << t.total << t.internal << t.external;
-}
-
-void fillStatusValues(CurrentStateTexts& out, const MemoryImage& image,
-                      const ControllerIdentity& identity, int language) {
-    using namespace CurrentText;
-    auto& v = out.statusValues;
-    const QString hours = QLatin1Char(' ') + text(HoursUnit, language);
-    const int outputs = image.at(115);
-    const int light = image.at(37);
-    const int events = image.at(98);
-    v[0] = formatTenths(image.at(48)) + hours;
-    v[1] = formatTenths(image.at(184)) + hours;
-    v[2] = bitText(outputs, 0, LoadDisconnected, LoadConnected, language);
-    v[3] = bitText(outputs, 1, GeneratorRunning, GeneratorStopped, language);
-    v[4] = bitText(outputs, 4, AlarmActive, AlarmInactive, language);
-    v[5] = QString::number(image.at(63));
-    v[6] = QString::number(image.at(95));
-    v[7] = QString::number(image.at(96));
-    v[8] = QString::number(image.at(21) * 100 / 256) + QStringLiteral(" %");
-    v[9] = (identity.wholeVoltSystem() ? QString::number(image.at(53))
-                                       : formatTenths(image.at(53) * 5)) +
-           QStringLiteral(" V");
-    v[10] = bitText(light, 7, Night, Day, language);
-    v[11] = QString::number(light);
-    v[12] = bitText(outputs, 2, On, Off, language);
-    // Event conditions: a set bit means the condition is off.
-    v[13] = bitText(events, 0, Off, On, language);
-    v[14] = bitText(events, 3, Off, On, language);
-    v[15] = bitText(events, 2, Off, On, language);
-    v[16] = bitText(events, 1, Off, On, language);
+void decodeStatus(const MemoryImage& image, bool whole, CurrentState& out) {
+    const int outputs = image.at(A::Outputs);
+    const int light = image.at(A::LightLevel);
+    const int events = image.at(A::EventConditions);
+    out.clock = {image.at(A::Clock)};
+    out.floatStart = {image.at(A::FloatStartTime)};
+    out.loadDisconnected = bitSet(outputs, LoadDisconnected);
+    out.generatorRunning = bitSet(outputs, GeneratorRunning);
+    out.lowVoltageAlarm = bitSet(outputs, LowVoltageAlarm);
+    out.eventControllerOn = bitSet(outputs, EventControllerOn);
+    out.daysSinceBoost = image.at(A::DaysSinceBoost);
+    out.daysSinceEqualise = image.at(A::DaysSinceEqualise);
+    out.daysSinceGeneratorRun = image.at(A::DaysSinceGeneratorRun);
+    out.pwmPercent = image.at(A::PwmDuty) * 100 / 256;
+    // Half volts on the tenths systems, whole volts on the others.
+    const int solar = image.at(A::SolarVoltage);
+    out.solar = {whole ? solar : solar * 5, whole};
+    out.night = bitSet(light, NightBit);
+    out.dayNightCounter = light;
+    out.events = {!bitSet(events, StartOff), !bitSet(events, StopOff), !bitSet(events, EmodOff),
+                  !bitSet(events, TmodOff)};
 }
 
 } // namespace
 
-CurrentReadings currentReadings(const MemoryImage& image, const ControllerIdentity& identity) {
-    const int shunts = image.at(207);
-    return CurrentReadings{
-        image.at(213) * identity.chargeCurrentMultiplier,
-        image.at(205) * externalMultiplier(shunts, 2, 0),
-        image.at(217) * identity.loadCurrentMultiplier,
-        image.at(206) * externalMultiplier(shunts, 3, 1),
-        image.word(188),
-        image.word(193),
-        image.word(198),
-        image.word(203),
-    };
-}
-
-CurrentStateTexts decodeCurrentState(const MemoryImage& image, ControllerIdentity& identity,
-                                     int language) {
-    using namespace CurrentText;
+CurrentState decodeCurrentState(const MemoryImage& image, ControllerIdentity& identity) {
     identity.decode(image);
     const bool whole = identity.wholeVoltSystem();
-    CurrentStateTexts out;
-    out.Typelab = identity.ModelText;
-    out.nomvlab = identity.nominalVoltageText();
-    out.batteryVoltageText = formatVoltage(batteryVoltage(image), whole);
-    out.batvlab = out.batteryVoltageText + QLatin1Char('V');
+    CurrentState out;
+    out.model = identity.ModelText;
+    out.systemVoltageIndex = identity.SystemVoltageIndex;
+    out.regulation = static_cast<RegulationState>(image.at(A::RegulationState) & 3);
+    out.battery = {batteryVoltage(image), whole};
+    out.todaysMinimum = {identity.scaleVoltage(image.at(A::TodaysMinimumVoltage)), whole};
+    out.todaysMaximum = {identity.scaleVoltage(image.at(A::TodaysMaximumVoltage)), whole};
 
-    int minimum = image.at(183) * identity.VoltageScaleNumerator;
-    int maximum = image.at(182) * identity.VoltageScaleNumerator;
-    if (identity.VoltageScaleNumerator == 8) {
-        minimum /= 3;
-        maximum /= 3;
-    }
-    out.minimumVoltageText = formatVoltage(minimum, whole);
-    out.maximumVoltageText = formatVoltage(maximum, whole);
-    out.maxminlab = out.minimumVoltageText + QStringLiteral("<V<") + out.maximumVoltageText;
-
-    const CurrentReadings r = currentReadings(image, identity);
-    addCurrent(out, r.chargeInternal, r.chargeExternal, text(ChargeCurrentTitle, language),
-               out.Chargelab, out.Chargelab2);
-    addCurrent(out, r.loadInternal, r.loadExternal, text(LoadCurrentTitle, language), out.Loadlab,
-               out.Loadlab2);
-    addAmpHours(out, r.chargeAhInternal, r.chargeAhExternal, text(ChargeAhTitle, language),
-                QStringLiteral("  "), out.Camphrlab, out.camphrlab2);
-    addAmpHours(out, r.loadAhInternal, r.loadAhExternal, text(LoadAhTitle, language),
-                QStringLiteral("   "), out.Lamphrlab, out.lamphrlab2);
-
-    out.Statelab = text(States[static_cast<size_t>(image.at(101) & 3)], language);
-    out.soclab = QStringLiteral("SOC  ") + QString::number(image.at(181)) + QLatin1Char('%');
-    out.templab = QString::number(image.at(52)) + QStringLiteral(" oC");
-    fillStatusValues(out, image, identity, language);
+    const int shunts = image.at(A::ExternalShunts);
+    out.chargeCurrent = currents(image, A::InternalChargeCurrent, identity.chargeCurrentMultiplier,
+                                 A::ExternalChargeCurrent,
+                                 externalStep(shunts, ChargeShuntFitted, ChargeShuntInWholeAmps));
+    out.loadCurrent = currents(image, A::InternalLoadCurrent, identity.loadCurrentMultiplier,
+                               A::ExternalLoadCurrent,
+                               externalStep(shunts, LoadShuntFitted, LoadShuntInWholeAmps));
+    out.chargeAmpHours = {image.word(A::InternalChargeAmpHours),
+                          image.word(A::ExternalChargeAmpHours)};
+    out.loadAmpHours = {image.word(A::InternalLoadAmpHours), image.word(A::ExternalLoadAmpHours)};
+    out.stateOfChargePercent = image.at(A::StateOfCharge);
+    out.temperatureCelsius = image.at(A::BatteryTemperature);
+    decodeStatus(image, whole, out);
     return out;
 }

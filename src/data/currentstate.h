@@ -2,38 +2,67 @@
 
 #include "data/identity.h"
 #include "data/memoryimage.h"
+#include "data/units.h"
 
 #include <QString>
-#include <QStringList>
-#include <array>
 
-// Everything the current-state view shows, decoded from the image in one go.
-struct CurrentStateTexts {
-    QString Typelab, nomvlab, Statelab, soclab;
-    QString Chargelab, Chargelab2, Loadlab, Loadlab2;
-    QString batvlab, maxminlab;
-    QString Camphrlab, camphrlab2, Lamphrlab, lamphrlab2;
-    QString templab;
-    // The voltages of batvlab and maxminlab without their units and separators.
-    QString batteryVoltageText, minimumVoltageText, maximumVoltageText;
-    // Status table column 1, rows 1..17 (index 0 is row 1).
-    std::array<QString, 17> statusValues;
-    // Charge current, load current, charge Ah, load Ah: title, tab, total and unit, tab,
-    // internal text, tab, external text.
-    QStringList CurrentSummaryLines;
-    // Total, internal and external text of charge current, load current, charge Ah, load Ah.
-    QStringList CurrentValueTexts;
+// A current measured by the controller's own shunt and by the external one.
+struct SplitAmps {
+    Amps internal;
+    Amps external;
+
+    Amps total() const { return {internal.tenths + external.tenths}; }
 };
 
-// Decodes the identity first (it changes `identity`), then every text.
-CurrentStateTexts decodeCurrentState(const MemoryImage& image, ControllerIdentity& identity,
-                                     int languageIndex);
+// Today's whole amp-hours, counted by the internal and by the external shunt.
+struct SplitAmpHours {
+    int internal = 0;
+    int external = 0;
 
-// Amp-hours and currents, for those that want the numbers rather than the texts.
-struct CurrentReadings {
-    int chargeInternal, chargeExternal; // tenths of an amp
-    int loadInternal, loadExternal;
-    int chargeAhInternal, chargeAhExternal; // whole Ah
-    int loadAhInternal, loadAhExternal;
+    int total() const { return internal + external; }
 };
-CurrentReadings currentReadings(const MemoryImage& image, const ControllerIdentity& identity);
+
+enum class RegulationState { Boost, Equalise, Absorption, Float };
+
+// The event conditions; a condition holds ("On") while its bit is clear.
+struct EventConditions {
+    bool start = true;
+    bool stop = true;
+    bool emod = true;
+    bool tmod = true;
+};
+
+// Everything the current-state and status reads tell, as numbers with units and flags.
+struct CurrentState {
+    QString model; // model name and version, as "VX40 v2"
+    int systemVoltageIndex = 0;
+    RegulationState regulation = RegulationState::Boost;
+    Volts battery;
+    Volts todaysMinimum;
+    Volts todaysMaximum;
+    SplitAmps chargeCurrent;
+    SplitAmps loadCurrent;
+    SplitAmpHours chargeAmpHours;
+    SplitAmpHours loadAmpHours;
+    int stateOfChargePercent = 0;
+    int temperatureCelsius = 0;
+
+    // The status table.
+    Hours clock;
+    Hours floatStart;
+    bool loadDisconnected = false;
+    bool generatorRunning = false;
+    bool lowVoltageAlarm = false;
+    int daysSinceBoost = 0;
+    int daysSinceEqualise = 0;
+    int daysSinceGeneratorRun = 0;
+    int pwmPercent = 0;
+    Volts solar;
+    bool night = false;
+    int dayNightCounter = 0;
+    bool eventControllerOn = false;
+    EventConditions events;
+};
+
+// Decodes the identity first (it changes `identity`), then every value.
+CurrentState decodeCurrentState(const MemoryImage& image, ControllerIdentity& identity);

@@ -3,7 +3,7 @@
 #include "data/tenths.h"
 
 int historyTodayIndex(const MemoryImage& image) {
-    return image.at(HistoryBlock::TodayAddress) % HistoryBlock::Days;
+    return image.at(ControllerAddress::HistoryTodayIndex) % HistoryBlock::Days;
 }
 
 int historyRecordNumber(int todayIndex, int day) {
@@ -12,7 +12,7 @@ int historyRecordNumber(int todayIndex, int day) {
 }
 
 DayRecord historyRecord(const MemoryImage& image, int recordNumber) {
-    const int start = HistoryBlock::FirstRecordAddress + HistoryBlock::RecordSize * recordNumber;
+    const int start = ControllerAddress::FirstDayRecord + HistoryBlock::RecordSize * recordNumber;
     const int highNibbles = image.at(start + 6);
     DayRecord record;
     record.maximumVoltage = image.at(start);
@@ -28,18 +28,30 @@ DayRecord historyDay(const MemoryImage& image, int day) {
     return historyRecord(image, historyRecordNumber(historyTodayIndex(image), day));
 }
 
-VoltageScale historyVoltageScale(const MemoryImage& image) {
-    return voltageScaleForCode(image.at(HistoryBlock::CodeAddress));
+bool historyInWholeVolts(const MemoryImage& image) {
+    return isWholeVoltSystem(systemVoltageIndex(image));
 }
+
+namespace {
+
+// A day's voltage byte (VMAX, VMIN): whole volts on the whole-volt systems, whatever code the
+// block holds; otherwise tenths scaled by the block's own code, not by the current state's.
+QString historyVoltageText(const MemoryImage& image, int raw) {
+    if (historyInWholeVolts(image))
+        return QString::number(raw);
+    const VoltageScale scale = voltageScaleForCode(image.at(ControllerAddress::HistoryVoltageCode));
+    return formatTenthsUncapped(scale.apply(raw));
+}
+
+} // namespace
 
 HistoryDayTexts historyDayTexts(const MemoryImage& image, int day) {
     const DayRecord record = historyDay(image, day);
-    const VoltageScale scale = historyVoltageScale(image);
     return {QString::number(day),
             QString::number(record.chargeAh),
             QString::number(record.loadAh),
-            formatTenthsUncapped(scale.apply(record.maximumVoltage)),
-            formatTenthsUncapped(scale.apply(record.minimumVoltage)),
+            historyVoltageText(image, record.maximumVoltage),
+            historyVoltageText(image, record.minimumVoltage),
             formatTenthsUncapped(record.floatTime),
             QString::number(record.stateOfCharge)};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/controlleraddresses.h"
 #include "data/identity.h"
 #include "data/memoryimage.h"
 
@@ -7,11 +8,8 @@
 #include <QStringList>
 
 // The controller's 30-day record in the EEPROM half of the image: a voltage code, today's
-// index and a ring of 30 day records of 7 bytes.
+// index and a ring of 30 day records of 7 bytes (their addresses are in ControllerAddress).
 namespace HistoryBlock {
-constexpr int CodeAddress = 299;
-constexpr int TodayAddress = 301;
-constexpr int FirstRecordAddress = 302;
 constexpr int RecordSize = 7;
 constexpr int Days = 30;
 } // namespace HistoryBlock
@@ -37,8 +35,10 @@ int historyRecordNumber(int todayIndex, int day);
 DayRecord historyRecord(const MemoryImage& image, int recordNumber);
 // The record of day 1..30, in the order counted back from today.
 DayRecord historyDay(const MemoryImage& image, int day);
-// The history's own voltage scale, from the code stored with the block.
-VoltageScale historyVoltageScale(const MemoryImage& image);
+// Whole-volt systems keep whole volts in their history too. Which system it is comes from the
+// code at address 93, which the history read rereads first, and from the model byte, so it
+// does not depend on what else was read before.
+bool historyInWholeVolts(const MemoryImage& image);
 
 // The texts of one day as the report prints them.
 struct HistoryDayTexts {

@@ -1,5 +1,7 @@
 #include "data/identity.h"
 
+#include "data/controlleraddresses.h"
+
 #include <algorithm>
 #include <array>
 
@@ -31,6 +33,11 @@ constexpr std::array<VoltageScale, 8> ScaleByCode{
 
 constexpr std::array<const char*, 9> NominalVoltageTexts{"12V", "24V",  "32V",  "36V", "48V",
                                                          "96V", "108V", "120V", "136"};
+constexpr std::array<int, 9> NominalVolts{12, 24, 32, 36, 48, 96, 108, 120, 136};
+
+size_t nominalIndex(int systemVoltageIndex) {
+    return static_cast<size_t>(std::clamp(systemVoltageIndex, 0, 8));
+}
 
 bool isHighVoltageVariant(int byte0) {
     return byte0 >= 240 && byte0 <= 249;
@@ -38,8 +45,16 @@ bool isHighVoltageVariant(int byte0) {
 
 } // namespace
 
+int systemVoltageIndex(const MemoryImage& image) {
+    const int byte0 = image.at(ControllerAddress::ModelAndVersion);
+    if (isHighVoltageVariant(byte0))
+        return byte0 == 249 ? 8 : 7;
+    const int code = image.at(ControllerAddress::SystemVoltageCode) & 7;
+    return code > 4 ? 5 : code;
+}
+
 void ControllerIdentity::decode(const MemoryImage& image) {
-    const int byte0 = image.at(0);
+    const int byte0 = image.at(ControllerAddress::ModelAndVersion);
     for (const auto& row : ModelTable) {
         if (byte0 < row.first || byte0 > row.last)
             continue;
@@ -54,10 +69,9 @@ void ControllerIdentity::decode(const MemoryImage& image) {
         AlarmUnitVariant = byte0 >= 110 ? 1 : 0;
     ModelText = ModelName + QStringLiteral(" v") + QString::number(version);
 
-    const int code = isHighVoltageVariant(byte0) ? 0 : image.at(93) & 7;
-    SystemVoltageIndex = (image.at(93) & 7) > 4 ? 5 : (image.at(93) & 7);
-    if (isHighVoltageVariant(byte0))
-        SystemVoltageIndex = byte0 == 249 ? 8 : 7;
+    const int code =
+        isHighVoltageVariant(byte0) ? 0 : image.at(ControllerAddress::SystemVoltageCode) & 7;
+    SystemVoltageIndex = systemVoltageIndex(image);
     const VoltageScale scale = voltageScaleForCode(code);
     VoltageScaleNumerator = scale.numerator;
     VoltageScaleDenominator = scale.denominator;
@@ -67,13 +81,16 @@ VoltageScale voltageScaleForCode(int code) {
     return ScaleByCode[static_cast<size_t>(code & 7)];
 }
 
-QString ControllerIdentity::nominalVoltageText() const {
-    const auto index = static_cast<size_t>(std::clamp(SystemVoltageIndex, 0, 8));
-    return QString::fromLatin1(NominalVoltageTexts[index]);
+QString nominalVoltageText(int systemVoltageIndex) {
+    return QString::fromLatin1(NominalVoltageTexts[nominalIndex(systemVoltageIndex)]);
+}
+
+int nominalVolts(int systemVoltageIndex) {
+    return NominalVolts[nominalIndex(systemVoltageIndex)];
 }
 
 int batteryVoltageFactor(const MemoryImage& image) {
-    switch ((image.at(32) >> 4) & 3) {
+    switch ((image.at(ControllerAddress::BatteryVoltageRange) >> 4) & 3) {
     case 0:
         return 1;
     case 1:
@@ -84,5 +101,5 @@ int batteryVoltageFactor(const MemoryImage& image) {
 }
 
 int batteryVoltage(const MemoryImage& image) {
-    return (image.at(221) + 150) * batteryVoltageFactor(image) / 2;
+    return (image.at(ControllerAddress::BatteryVoltage) + 150) * batteryVoltageFactor(image) / 2;
 }

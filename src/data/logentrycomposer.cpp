@@ -1,6 +1,7 @@
 #include "data/logentrycomposer.h"
 
 #include "data/currentstate.h"
+#include "data/currentstatelabels.h"
 #include "data/reportlines.h"
 #include "data/reporttexts.h"
 
@@ -40,7 +41,8 @@ void ComposeLogEntry(RichComposer& edit, T_objCSV& csv, const LogEntrySource& so
     edit.line(QStringLiteral(" "));
     const int t = edit.lastTabStopIndex();
     ControllerIdentity identity = source.identity;
-    const CurrentStateTexts texts = decodeCurrentState(source.image, identity, source.language);
+    const CurrentStateTexts texts =
+        currentStateTexts(decodeCurrentState(source.image, identity), source.language);
     composeEntryHeading(edit, csv, source, texts);
 
     setReportTabStops(edit, {100, 150, 210, 295}, t);

@@ -1,6 +1,8 @@
 #include "data/reportcomposer.h"
 
+#include "data/controlleraddresses.h"
 #include "data/currentstate.h"
+#include "data/currentstatelabels.h"
 #include "data/history.h"
 #include "data/historytexts.h"
 #include "data/reportlines.h"
@@ -82,7 +84,7 @@ void composeHistoryBlock(Composition& c) {
 ControllerIdentity reportSettingsIdentity(const ReportSource& source) {
     ControllerIdentity identity = source.identity;
     deriveSettingsIdentity(source.image, identity);
-    const int model = source.image.at(0);
+    const int model = source.image.at(ControllerAddress::ModelAndVersion);
     identity.chargeCurrentMultiplier = model >= 192 ? 4 : (model >= 128 ? 2 : 1);
     return identity;
 }
@@ -158,7 +160,8 @@ void ComposeReport(RichComposer& edit, const ReportSource& source, const ReportS
     const int t = edit.lastTabStopIndex();
     setReportTabStops(edit, {100, 150, 210, 295}, t);
     ControllerIdentity identity = source.identity;
-    const CurrentStateTexts texts = decodeCurrentState(source.image, identity, source.language);
+    const CurrentStateTexts texts =
+        currentStateTexts(decodeCurrentState(source.image, identity), source.language);
     Composition c{edit, source, texts, t};
     composeHeading(c, heading);
     if (sections.current && source.valid.CurrentDataValid)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/currentstate.h"
+#include "data/currentstatelabels.h"
 #include "platform/richcomposer.h"
 
 #include <QStringList>

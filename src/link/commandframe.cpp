@@ -45,6 +45,13 @@ QByteArray buildframe(int command, int address, int data, const FrameAddressing&
     return frame;
 }
 
+bool recordReading(MatchState& match, std::uint8_t value) {
+    if (match.MatchCount < 0 || match.MatchCount > MatchState::LastSlot)
+        return false;
+    match.MatchReadings[static_cast<size_t>(match.MatchCount)] = value;
+    return true;
+}
+
 bool datamatch(const MatchState& match) {
     if (!match.DataReceived || match.MatchCount == 0)
         return false;

@@ -50,4 +50,7 @@ struct MatchState {
     bool DataReceived = false;
 };
 
+// Keeps a reading in the slot MatchCount names; false, keeping nothing, once the slots a read
+// may use have run out.
+bool recordReading(MatchState& match, std::uint8_t value);
 bool datamatch(const MatchState& match);

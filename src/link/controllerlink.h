@@ -4,19 +4,24 @@
 #include "data/memoryimage.h"
 #include "link/linkports.h"
 #include "link/linkstate.h"
+#include "link/readresults.h"
 #include "link/readsequences.h"
 #include "link/tracelog.h"
 #include "link/transactionengine.h"
+#include "link/writeoperands.h"
 #include "platform/wallclock.h"
 
+#include <QObject>
+
 // The controller link put together on two ports: the program-wide link state, the memory
-// image it fills, the engine and the read sequences. The program and the command line own one.
-class ControllerLink {
+// image it fills, and the one way in for windows and the command line. The engine and the read
+// sequencer stay inside: callers start reads, ask whether the link is busy, hear how reads end
+// and fill the operands of the next write. The program and the command line own one.
+class ControllerLink : public QObject {
+    Q_OBJECT
 public:
-    ControllerLink(SerialPort& direct, SerialPort& modem, const WallClock& clock)
-        : ports(direct, modem, state, status, trace, clock),
-          engine(ports, state, image, alarmImage, log, status),
-          reads(engine, ports, state, valid, log, status, trace) {}
+    ControllerLink(SerialPort& direct, SerialPort& modem, const WallClock& clock,
+                   QObject* parent = nullptr);
 
     LinkState state;
     StatusPanels status;
@@ -26,9 +31,44 @@ public:
     DataValidFlags valid;
     LogReadFlags log;
     LinkPorts ports;
-    TransactionEngine engine;
-    ReadSequencer reads;
 
-    // Starts a read sequence of the given type for a window.
-    bool startRead(int readType, Requester requester) { return reads.Getdata(requester, readType); }
+    bool isBusy() const { return engine_.isBusy(); }
+    // The read type the link is running, 0 when it is idle.
+    int runningRead() const { return isBusy() ? readState().ReadType : 0; }
+    // Starts a read sequence of the given type for a window, or says why it did not start (a
+    // refusal also shows its text in the status panel). The main window's log reads choose
+    // their own type.
+    ReadStart startRead(int readType, Requester requester) {
+        return reads_.Getdata(requester, readType);
+    }
+    // The read that runs, or the last one: its type, position and how it ended.
+    const ReadState& readState() const { return reads_.state(); }
+    // Sends one command outside any read sequence; its reply comes as singleCommandReply.
+    void sendSingleCommand(int kind, int address, int data);
+    // What the next write sends; the settings and calibration editors fill it.
+    WriteOperands& preparedWrite() { return write_; }
+    // Once a second from the main window's timer: frees a link whose transaction never ended.
+    void watchdogStep() { engine_.watchdogStep(); }
+    // Nothing read, no read running and no write prepared, as when the program starts.
+    void clearWorkingState();
+
+    // For tests of the engine itself: the open transaction, read-only.
+    const EngineState& inspectEngine() const { return engine_.state(); }
+
+signals:
+    // One byte of a read accepted; the asking window advances its progress bar.
+    void readStepped(int readType);
+    // A read sequence ended, completed or failed; the asking window redraws.
+    void readEnded(int readType, ReadOutcome outcome);
+    // A read could not start because the port is not usable.
+    void commFailed(Requester requester);
+    // A read failed (three) or could not start (one).
+    void beep(int count);
+    // The reply of a single command: the data byte when isData, else the status.
+    void singleCommandReply(int value, bool isData);
+
+private:
+    TransactionEngine engine_;
+    ReadSequencer reads_;
+    WriteOperands write_;
 };

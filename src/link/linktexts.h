@@ -19,5 +19,11 @@ inline constexpr TextRow ReadError{"Read Error", "", "阅读错误", "Lesefehler
 // A device that keeps answering without a data byte ends the read with this.
 inline constexpr TextRow NoDataReply{"No Data Reply", "Pas de Donnees", "无数据应答",
                                      "Antwort ohne Daten"};
+// Why a read did not start, where the link has nothing else to say.
+inline constexpr TextRow LinkBusy{"Link Busy", "Liaison Occupee", "链路忙", "Verbindung belegt"};
+inline constexpr TextRow StartingUp{"Starting Up", "Demarrage", "正在启动", "Programmstart"};
+inline constexpr TextRow DialInProgress{"Dialling", "Numerotation", "正在拨号", "Wählvorgang"};
+inline constexpr TextRow NoSuchRead{"No Such Read", "Lecture Inconnue", "没有此读取",
+                                    "Unbekannter Lesevorgang"};
 inline constexpr const char* BadHandle = "Bad Handle";
 } // namespace LinkText

@@ -64,51 +64,63 @@ ReadSequencer::ReadSequencer(TransactionEngine& engine, LinkPorts& ports, LinkSt
     engine_.attach(this);
 }
 
-bool ReadSequencer::Getdata(Requester sender, int readType) {
-    auto& s = engine_.state;
-    if (link_.StartupPending || s.Busy || link_.Dialling)
-        return false;
-
-    bool usable = false;
-    if (link_.DirectMode) {
-        ports_.portset1();
-        usable = ports_.Comport1.isOpen();
-    } else {
-        usable = link_.ModemConnected;
-        if (usable) {
-            ports_.Comport2.flushInput();
-            ports_.Comport2.flushOutput();
-        }
-    }
-
-    s.Requester = static_cast<int>(sender);
+ReadStart ReadSequencer::Getdata(Requester sender, int readType) {
     if (sender == Requester::MainWindow)
-        s.ReadType = log_.secondPart ? ReadKind::Status : ReadKind::Current;
-    else if (readType != 0)
-        s.ReadType = readType;
-    if (readCount(s.ReadType) == 0)
-        return false;
-    s.ReadNum = readCount(s.ReadType);
-    const int address = readadd();
-    s.match.MatchCount = 0;
+        readType = log_.secondPart ? ReadKind::Status : ReadKind::Current;
+    if (const ReadStart why = refusal(readType); why != ReadStart::Started)
+        return refuse(why);
 
+    const bool usable = openLinkPort();
+    state_.Requester = static_cast<int>(sender);
+    state_.ReadType = readType;
+    state_.ReadNum = readCount(readType);
+    const int address = readadd();
     if (!usable) {
         status_.setText(StatusPanels::Link, text(LinkText::CantOpenPort, link_.LanguageIndex));
         engine_.comfail();
-        return false;
+        return ReadStart::PortUnusable;
     }
-    s.ReadFailed = false;
-    s.RetryCount = 0;
-    engine_.startAddress();
-    engine_.sendRead(address);
+    state_.ReadFailed = false;
+    state_.outcome = ReadOutcome::Completed;
+    engine_.openRead(address);
+    return ReadStart::Started;
+}
+
+ReadStart ReadSequencer::refusal(int readType) const {
+    if (link_.StartupPending)
+        return ReadStart::StartupPending;
+    if (engine_.isBusy())
+        return ReadStart::Busy;
+    if (link_.Dialling)
+        return ReadStart::Dialling;
+    if (readCount(readType) == 0)
+        return ReadStart::NoSuchSequence;
+    return ReadStart::Started;
+}
+
+// The running read, if any, keeps the status panel's countdown from its next poll on.
+ReadStart ReadSequencer::refuse(ReadStart why) {
+    status_.setText(StatusPanels::Link, readStartText(why, link_.LanguageIndex));
+    return why;
+}
+
+// The direct port is opened afresh; the modem link is usable only while connected.
+bool ReadSequencer::openLinkPort() {
+    if (link_.DirectMode) {
+        ports_.portset1();
+        return ports_.Comport1.isOpen();
+    }
+    if (!link_.ModemConnected)
+        return false;
+    ports_.Comport2.flushInput();
+    ports_.Comport2.flushOutput();
     return true;
 }
 
 int ReadSequencer::readadd() {
-    const auto& s = engine_.state;
-    const int address = readAddress(s.ReadType, s.ReadNum);
-    if (s.ReadType == ReadKind::History && link_.DebugMode)
-        trace_.append(readAddressTraceLine(s.ReadNum, address));
+    const int address = state_.address();
+    if (state_.ReadType == ReadKind::History && link_.DebugMode)
+        trace_.append(readAddressTraceLine(state_.ReadNum, address));
     return address;
 }
 
@@ -117,27 +129,38 @@ void ReadSequencer::readnext() {
 }
 
 void ReadSequencer::readstep() {
-    emit readStepped(engine_.state.ReadType);
+    emit readStepped(state_.ReadType);
+}
+
+void ReadSequencer::positionAccepted() {
+    --state_.ReadNum;
+    readstep();
+}
+
+void ReadSequencer::endInFailure(ReadOutcome reason) {
+    state_.ReadFailed = true;
+    state_.outcome = reason;
+    readdone();
+}
+
+void ReadSequencer::beginSingleCommand() {
+    state_.ReadType = ReadKind::Single;
 }
 
 void ReadSequencer::readdone() {
-    auto& s = engine_.state;
-    s.Busy = false;
-    s.StopReplyTimer = true;
-    const int type = s.ReadType;
-    const bool logRead = s.Requester == static_cast<int>(Requester::MainWindow);
+    engine_.endTransaction();
+    const int type = state_.ReadType;
+    const bool logRead = state_.Requester == static_cast<int>(Requester::MainWindow);
     if (type == ReadKind::Current)
         valid_.CurrentDataValid = true;
     if (type == ReadKind::Status)
         valid_.StatusDataValid = true;
-    emit readDone(type, s.ReadFailed);
-    s.ReadFailed = false;
+    emit readEnded(type, state_.outcome);
+    state_.ReadFailed = false;
 
     if (type == ReadKind::Current && logRead) {
-        s.Busy = false;
-        s.StopReplyTimer = false;
         log_.secondPart = true;
-        Getdata(Requester::MainWindow);
+        Getdata(Requester::MainWindow, ReadKind::Status);
     } else if (type == ReadKind::Status && logRead) {
         log_.LogPending = false;
         log_.LogReady = true;

@@ -3,6 +3,7 @@
 #include "data/memoryimage.h"
 #include "link/linkports.h"
 #include "link/linkstate.h"
+#include "link/readresults.h"
 #include "link/tracelog.h"
 
 #include <QObject>
@@ -16,16 +17,26 @@ constexpr int Single = 1, Current = 2, Status = 3, SettingsPage1 = 4, SettingsPa
               Calibration = 9, History = 10, AlarmUnit = 11;
 } // namespace ReadKind
 
-// Which window asked for a read.
-enum class Requester { Window = 1, CalibrationButton = 3, MainWindow = 6, AlarmUnit = 7 };
-
 // The address list of a read sequence, entries 1..count; empty for types without a sequence.
 const std::vector<int>& readList(int readType);
 int readCount(int readType);
 // The address at a position of a sequence, or -1 where there is none.
 int readAddress(int readType, int readNum);
 
-// Starts read sequences and ends them: Getdata, readadd, readnext, readstep, readdone.
+// The read that runs, or the last one once it has ended.
+struct ReadState {
+    int ReadType = 0;
+    int ReadNum = 0; // position, counting down to 1; where a failed read stopped
+    int Requester = static_cast<int>(::Requester::Window);
+    bool ReadFailed = false; // the running read ends in failure; cleared once its end is handled
+    ReadOutcome outcome = ReadOutcome::Completed; // how the last read ended
+
+    // The address of the current position (-1 once a read has completed).
+    int address() const { return readAddress(ReadType, ReadNum); }
+};
+
+// Starts read sequences and ends them: Getdata, readadd, readnext, readstep, readdone. It owns
+// the sequence's state; the engine reads it and moves it on through the calls below.
 class ReadSequencer : public QObject {
     Q_OBJECT
 public:
@@ -33,22 +44,36 @@ public:
                   DataValidFlags& valid, LogReadFlags& log, StatusPanels& status, TraceLog& trace,
                   QObject* parent = nullptr);
 
-    // Starts a read sequence; false when refused or when the link is not usable. The type is
+    // Starts a read sequence of the given type, or says why it did not start. The type is
     // taken only once the request is accepted, so a refused request never changes the type of
-    // a read that is running. The main window's log reads choose their own type.
-    bool Getdata(Requester sender, int readType = 0);
+    // a read that is running. The main window's log reads choose their own type: the current
+    // state, then the status.
+    ReadStart Getdata(Requester sender, int readType);
     int readadd();
     void readnext();
     void readstep();
     void readdone();
 
+    const ReadState& state() const { return state_; }
+    // The byte of the current position is stored: the read moves to the next position.
+    void positionAccepted();
+    // The engine gave the read up: it ends in failure for this reason.
+    void endInFailure(ReadOutcome reason);
+    // A single command runs in place of a sequence.
+    void beginSingleCommand();
+    void reset() { state_ = ReadState{}; }
+
 signals:
     // One byte accepted; the asking window advances its progress bar.
     void readStepped(int readType);
-    // A sequence ended (failed when ReadFailed was set); the asking window redraws.
-    void readDone(int readType, bool failed);
+    // A sequence ended; the asking window redraws.
+    void readEnded(int readType, ReadOutcome outcome);
 
 private:
+    ReadStart refusal(int readType) const;
+    bool openLinkPort();
+    ReadStart refuse(ReadStart why);
+
     TransactionEngine& engine_;
     LinkPorts& ports_;
     LinkState& link_;
@@ -56,4 +81,5 @@ private:
     LogReadFlags& log_;
     StatusPanels& status_;
     TraceLog& trace_;
+    ReadState state_;
 };

@@ -20,16 +20,16 @@ void TransactionEngine::sendcommand(int kind, int address, int data) {
 
 void TransactionEngine::sendframe(int command, int address, int data) {
     const FrameAddressing addressing{link_.SiteMode, link_.siteNumber};
-    const QByteArray frame = buildframe(command, address, data, addressing, state.writeEnable);
+    const QByteArray frame = buildframe(command, address, data, addressing, state_.writeEnable);
     const int port = ports_.linkPortId();
     ports_.CommSend(port, frame);
     armReplyTrigger(port, DirectPollTicks);
-    state.ReplyPhase = false;
-    state.WaitState = 1;
+    state_.ReplyPhase = false;
+    state_.WaitState = 1;
     status_.setText(StatusPanels::Link, text(LinkText::RequestSent, link_.LanguageIndex));
-    state.Busy = true;
-    state.BusyWatchdog = WatchdogSeconds;
-    state.match.DataReceived = false;
+    state_.Busy = true;
+    state_.BusyWatchdog = WatchdogSeconds;
+    state_.match.DataReceived = false;
 }
 
 void TransactionEngine::sendRead(int address) {
@@ -39,9 +39,21 @@ void TransactionEngine::sendRead(int address) {
         sendcommand(1, address, 0);
 }
 
+void TransactionEngine::openRead(int address) {
+    state_.RetryCount = 0;
+    state_.match.MatchCount = 0;
+    startAddress();
+    state_.StopReplyTimer = false;
+    sendRead(address);
+}
+
+void TransactionEngine::endTransaction() {
+    state_.Busy = false;
+    state_.StopReplyTimer = true;
+}
+
 void TransactionEngine::startAddress() {
-    state.noDataReplies = 0;
-    state.lastFailure = ReadFailure::None;
+    state_.noDataReplies = 0;
 }
 
 void TransactionEngine::armReplyTrigger(int port, int ticks) {
@@ -78,25 +90,25 @@ void TransactionEngine::Comport2TriggerTimer(int handle) {
 }
 
 void TransactionEngine::replyTick(int port) {
-    state.StopReplyTimer = false;
+    state_.StopReplyTimer = false;
     noDataFailure_ = false;
     takeReplyByte(port);
-    if (state.WaitState < 6) {
+    if (state_.WaitState < 6) {
         armReplyTrigger(port, port == LinkPorts::Direct ? DirectPollTicks : link_.pathTimeDelay);
-        ++state.WaitState;
+        ++state_.WaitState;
     }
-    if (state.WaitState == 6)
-        handleTimeout();
-    if (state.WaitState > 6)
+    if (state_.WaitState == 6)
+        handleTimeout(port);
+    if (state_.WaitState > 6)
         handleCompleteReply();
-    if (state.StopReplyTimer)
+    if (state_.StopReplyTimer)
         removeReplyTrigger(port);
-    if (state.WaitState == 6)
+    if (state_.WaitState == 6)
         status_.setText(StatusPanels::Link, text(LinkText::Timeout, link_.LanguageIndex));
     else if (noDataFailure_)
         status_.setText(StatusPanels::Link, text(LinkText::NoDataReply, link_.LanguageIndex));
     else
-        status_.setText(StatusPanels::Link, QString::number(state.ReadNum));
+        status_.setText(StatusPanels::Link, QString::number(sequencer_->state().ReadNum));
 }
 
 void TransactionEngine::takeReplyByte(int port) {
@@ -104,68 +116,67 @@ void TransactionEngine::takeReplyByte(int port) {
     if (!serial.charReady())
         return;
     const quint8 byte = ports_.CommReceive(port);
-    if (state.ReplyPhase) {
-        state.replyData = byte;
-        state.match.DataReceived = true;
+    if (state_.ReplyPhase) {
+        state_.replyData = byte;
+        state_.match.DataReceived = true;
     } else {
-        state.ReplyStatus = byte;
+        state_.ReplyStatus = byte;
     }
-    if (!state.ReplyPhase && state.ReplyStatus == ReplyStatus::Value) {
+    if (!state_.ReplyPhase && state_.ReplyStatus == ReplyStatus::Value) {
         if (serial.charReady()) {
-            state.replyData = ports_.CommReceive(port);
-            state.match.DataReceived = true;
-            state.WaitState = 7;
+            state_.replyData = ports_.CommReceive(port);
+            state_.match.DataReceived = true;
+            state_.WaitState = 7;
         }
-        state.ReplyPhase = true;
+        state_.ReplyPhase = true;
     } else {
-        state.WaitState = 7;
+        state_.WaitState = 7;
     }
 }
 
-void TransactionEngine::handleTimeout() {
-    ++state.RetryCount;
-    if (state.RetryCount >= TimeoutsPerAddress || state.ReadType <= ReadKind::Single) {
-        state.lastFailure = ReadFailure::Timeout;
-        readfail();
+void TransactionEngine::handleTimeout(int port) {
+    ++state_.RetryCount;
+    if (state_.RetryCount >= TimeoutsPerAddress ||
+        sequencer_->state().ReadType <= ReadKind::Single) {
+        // A port closed under the read (the device went away) is told apart from silence.
+        readfail(ports_.port(port).isOpen() ? ReadOutcome::Timeout : ReadOutcome::PortLost);
     } else {
         sequencer_->readnext();
     }
 }
 
 void TransactionEngine::handleCompleteReply() {
-    state.RetryCount = 0;
-    if (state.ReadType != ReadKind::Single) {
+    state_.RetryCount = 0;
+    if (sequencer_->state().ReadType != ReadKind::Single) {
         handleReadReply();
         return;
     }
-    emit singleCommandReply(state.ReplyPhase ? state.replyData : state.ReplyStatus,
-                            state.ReplyPhase);
-    state.Busy = false;
-    state.StopReplyTimer = true;
+    emit singleCommandReply(state_.ReplyPhase ? state_.replyData : state_.ReplyStatus,
+                            state_.ReplyPhase);
+    state_.Busy = false;
+    state_.StopReplyTimer = true;
 }
 
 void TransactionEngine::handleReadReply() {
-    auto& match = state.match;
+    auto& match = state_.match;
     if (match.DataReceived) {
         // A reply taken as a read reply after the readings ran out is never stored.
-        if (match.MatchCount > MatchState::LastSlot) {
-            failRead(ReadFailure::Mismatch);
+        if (!recordReading(match, static_cast<std::uint8_t>(state_.replyData))) {
+            readfail(ReadOutcome::Mismatch);
             return;
         }
-        match.MatchReadings[static_cast<size_t>(match.MatchCount)] =
-            static_cast<std::uint8_t>(state.replyData);
-        state.noDataReplies = 0;
-    } else if (++state.noDataReplies >= MaxNoDataReplies) {
-        failRead(ReadFailure::NoData);
+        state_.noDataReplies = 0;
+    } else if (++state_.noDataReplies >= MaxNoDataReplies) {
+        readfail(ReadOutcome::NoData);
         return;
     }
 
     if (datamatch(match)) {
         acceptReading();
     } else if (match.DataReceived && ++match.MatchCount > MatchState::LastSlot) {
-        failRead(ReadFailure::Mismatch);
+        readfail(ReadOutcome::Mismatch);
     }
-    if (state.ReadNum < 1)
+    if (sequencer_->state().ReadNum < 1)
         sequencer_->readdone();
     else
         sequencer_->readnext();
@@ -173,45 +184,39 @@ void TransactionEngine::handleReadReply() {
 
 void TransactionEngine::acceptReading() {
     const int address = sequencer_->readadd();
-    const auto value = static_cast<std::uint8_t>(state.replyData);
-    if (state.ReadType == ReadKind::AlarmUnit)
+    const auto value = static_cast<std::uint8_t>(state_.replyData);
+    if (sequencer_->state().ReadType == ReadKind::AlarmUnit)
         alarmImage_.store(address - MemoryImage::EepromBase, value);
     else if (address >= 0)
-        image_.store(address, value);
-    --state.ReadNum;
-    state.match.MatchCount = 0;
+        image_.storeReading(address, value);
+    state_.match.MatchCount = 0;
     startAddress();
-    sequencer_->readstep();
+    sequencer_->positionAccepted();
 }
 
-void TransactionEngine::failRead(ReadFailure reason) {
-    state.lastFailure = reason;
-    noDataFailure_ = reason == ReadFailure::NoData;
-    readfail();
-}
-
-void TransactionEngine::readfail() {
-    state.StopReplyTimer = true;
-    state.ReadFailed = true;
+void TransactionEngine::readfail(ReadOutcome reason) {
+    noDataFailure_ = reason == ReadOutcome::NoData;
+    state_.StopReplyTimer = true;
     emit beep(3);
-    state.Busy = false;
-    sequencer_->readdone();
+    state_.Busy = false;
+    sequencer_->endInFailure(reason);
 }
 
 void TransactionEngine::comfail() {
-    state.Busy = false;
+    state_.Busy = false;
     status_.setText(StatusPanels::Link, text(LinkText::CommFail, link_.LanguageIndex));
-    if (state.Requester == static_cast<int>(Requester::MainWindow))
+    const auto requester = static_cast<Requester>(sequencer_->state().Requester);
+    if (requester == Requester::MainWindow)
         log_.LogPending = false;
-    emit commFailed(state.Requester);
+    emit commFailed(requester);
     emit beep(1);
 }
 
 void TransactionEngine::watchdogStep() {
-    if (state.BusyWatchdog > WatchdogSeconds)
-        state.BusyWatchdog = WatchdogSeconds;
-    if (state.BusyWatchdog < 1)
-        state.Busy = false;
+    if (state_.BusyWatchdog > WatchdogSeconds)
+        state_.BusyWatchdog = WatchdogSeconds;
+    if (state_.BusyWatchdog < 1)
+        state_.Busy = false;
     else
-        --state.BusyWatchdog;
+        --state_.BusyWatchdog;
 }

@@ -5,17 +5,14 @@
 #include "link/commandframe.h"
 #include "link/linkports.h"
 #include "link/linkstate.h"
-#include "link/writeoperands.h"
+#include "link/readresults.h"
 
 #include <QObject>
 #include <array>
 
 class ReadSequencer;
 
-// Why the last read sequence failed.
-enum class ReadFailure { None, Timeout, Mismatch, NoData };
-
-// The global state of the one transaction engine.
+// The transaction engine's own state: the open transaction, its reply and the double check.
 struct EngineState {
     bool Busy = false;
     int BusyWatchdog = 0;
@@ -25,19 +22,14 @@ struct EngineState {
     int replyData = 0;
     int RetryCount = 0;
     bool StopReplyTimer = false;
-    int ReadType = 0;
-    int ReadNum = 0;
-    bool ReadFailed = false;
-    int Requester = 1;
     int noDataReplies = 0; // consecutive replies without a data byte on this address
-    ReadFailure lastFailure = ReadFailure::None;
     MatchState match;
     WriteEnableState writeEnable;
-    WriteOperands write;
 };
 
 // Sends one frame on the link port and polls for its reply on the port's reply trigger; reads
-// are double-checked and stored in the memory image.
+// are double-checked and stored in the memory image. The read sequencer owns what is read; the
+// engine owns the transaction.
 class TransactionEngine : public QObject {
     Q_OBJECT
 public:
@@ -52,9 +44,10 @@ public:
                       AlarmUnitImage& alarmImage, LogReadFlags& log, StatusPanels& status,
                       QObject* parent = nullptr);
 
-    EngineState state;
-
     void attach(ReadSequencer* sequencer) { sequencer_ = sequencer; }
+
+    const EngineState& state() const { return state_; }
+    bool isBusy() const { return state_.Busy; }
 
     // Kinds 1..5 (any other kind is the loopback).
     void sendcommand(int kind, int address, int data);
@@ -62,13 +55,16 @@ public:
     void sendframe(int command, int address, int data);
     // A read of a memory image address: RAM below 256, EEPROM above.
     void sendRead(int address);
-    // A new address begins: no readings, no replies counted yet.
-    void startAddress();
+    // A read sequence begins at this address: no timeouts or readings yet, and the reply
+    // trigger stays even when a read that ended in this tick asked for its removal.
+    void openRead(int address);
+    // A read sequence has ended: the link is free and the reply trigger goes.
+    void endTransaction();
 
-    void readfail();
     void comfail();
     // Once a second from the main window's timer.
     void watchdogStep();
+    void reset() { state_ = EngineState{}; }
 
     void Comport1TriggerTimer(int handle);
     void Comport2TriggerTimer(int handle);
@@ -78,7 +74,7 @@ signals:
     // A reply of a single command (ReadType 1): the data byte when isData, else the status.
     void singleCommandReply(int value, bool isData);
     // A read could not start: the asking window redraws what it has.
-    void commFailed(int requester);
+    void commFailed(Requester requester);
 
 private:
     struct ReplyTrigger {
@@ -88,13 +84,14 @@ private:
 
     void replyTick(int port);
     void takeReplyByte(int port);
-    void handleTimeout();
+    void handleTimeout(int port);
     void handleCompleteReply();
     void handleReadReply();
     void acceptReading();
+    void startAddress();
     void armReplyTrigger(int port, int ticks);
     void removeReplyTrigger(int port);
-    void failRead(ReadFailure reason);
+    void readfail(ReadOutcome reason);
 
     LinkPorts& ports_;
     LinkState& link_;
@@ -103,6 +100,7 @@ private:
     LogReadFlags& log_;
     StatusPanels& status_;
     ReadSequencer* sequencer_ = nullptr;
+    EngineState state_;
     std::array<ReplyTrigger, 2> replyTriggers_{};
     bool noDataFailure_ = false; // the read ended in this tick for lack of data bytes
 };

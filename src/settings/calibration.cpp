@@ -1,5 +1,7 @@
 #include "settings/calibration.h"
 
+#include "data/controlleraddresses.h"
+
 #include <algorithm>
 
 namespace {
@@ -15,7 +17,7 @@ bool sharesSignByte(int channel) {
 }
 
 int nibbleAddress(int channel) {
-    return 34 + channel;
+    return ControllerAddress::FirstCalibrationNibbles + channel;
 }
 
 bool bitSet(int byte, int bit) {
@@ -43,7 +45,8 @@ void storeNibbleValue(MemoryImage& image, int channel, CalibrationPart part, int
                 static_cast<std::uint8_t>(gain ? (old & 240) | bits : (old & 15) | bits << 4));
     const int signBit = gain ? channel : 4 + channel;
     const bool set = gain ? value >= 0 : value < 0;
-    image.store(CalibrationSignAddress, withBit(image.at(CalibrationSignAddress), signBit, set));
+    image.store(ControllerAddress::CalibrationSigns,
+                withBit(image.at(ControllerAddress::CalibrationSigns), signBit, set));
 }
 
 } // namespace
@@ -61,7 +64,7 @@ int calibrationIndex(int channel, CalibrationPart part) {
 int calibrationGain(const MemoryImage& image, int channel) {
     if (sharesSignByte(channel)) {
         const int n = image.at(nibbleAddress(channel)) & 15;
-        return bitSet(image.at(CalibrationSignAddress), channel) ? n : n - 16;
+        return bitSet(image.at(ControllerAddress::CalibrationSigns), channel) ? n : n - 16;
     }
     const int address = calibrationRamAddress(calibrationIndex(channel, CalibrationPart::Gain));
     return (image.at(address) & 63) - 32;
@@ -70,7 +73,7 @@ int calibrationGain(const MemoryImage& image, int channel) {
 int calibrationOffset(const MemoryImage& image, int channel) {
     if (sharesSignByte(channel)) {
         const int n = image.at(nibbleAddress(channel)) >> 4;
-        return bitSet(image.at(CalibrationSignAddress), 4 + channel) ? n - 16 : n;
+        return bitSet(image.at(ControllerAddress::CalibrationSigns), 4 + channel) ? n - 16 : n;
     }
     const int address = calibrationRamAddress(calibrationIndex(channel, CalibrationPart::Offset));
     return static_cast<std::int8_t>(image.at(address));

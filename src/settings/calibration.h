@@ -25,8 +25,6 @@ inline constexpr std::array<TextRow, CalibrationChannelCount> CalibrationChannel
 
 enum class CalibrationPart { Gain, Offset };
 
-constexpr int CalibrationSignAddress = 33;
-
 int calibrationGain(const MemoryImage& image, int channel);
 int calibrationOffset(const MemoryImage& image, int channel);
 int calibrationValue(const MemoryImage& image, int channel, CalibrationPart part);

@@ -1,5 +1,6 @@
 #include "settings/settingsentry.h"
 
+#include "data/controlleraddresses.h"
 #include "settings/settingscatalogue.h"
 #include "settings/settingsfields.h"
 #include "settings/settingsformat.h"
@@ -116,9 +117,12 @@ std::optional<int> readEnteredNumber(int setting, const QString& text,
             kept += c;
     const bool fractionTyped = point >= 0 && point + 1 < text.size();
     const QChar fraction = fractionTyped ? text.at(point + 1) : QLatin1Char('0');
+    // Only a digit may follow the point: "14. 4" would otherwise be read as 14 tenths.
+    if (!isDigit(fraction))
+        return std::nullopt;
     // Text without a single digit is no number, even where a missing decimal counts as 0:
     // otherwise an emptied cell would set the setting to its minimum.
-    if (!std::any_of(kept.begin(), kept.end(), isDigit) && !(fractionTyped && isDigit(fraction)))
+    if (!std::any_of(kept.begin(), kept.end(), isDigit) && !fractionTyped)
         return std::nullopt;
     if (takesFractionDigit(settingDefinition(setting).entry, identity))
         kept += fraction;
@@ -141,7 +145,8 @@ EntryResult applyEntry(int setting, const QString& text, MemoryImage& image,
     storeSettingRaw(setting, value, image);
     EntryResult result{true, std::nullopt};
     if (settingDefinition(setting).entry == EntryRule::StateOfCharge)
-        result.ampHours = batteryCapacityAh(image.at(94)) * value / 100;
+        result.ampHours =
+            batteryCapacityAh(image.at(ControllerAddress::BatteryCapacity)) * value / 100;
     return result;
 }
 

@@ -20,7 +20,8 @@ EntryResult applyEntry(int setting, const QString& text, MemoryImage& image,
 
 // The number as typed: '-' and digits up to the first '.', then one fraction digit appended for
 // settings held in tenths (truncated, never rounded); negatives become 0. Nothing for text that
-// is no number, or that makes the reserved 30000.
+// is no number, whose point is followed by anything but a digit, or that makes the reserved
+// 30000.
 std::optional<int> readEnteredNumber(int setting, const QString& text,
                                      const ControllerIdentity& identity);
 

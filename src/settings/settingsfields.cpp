@@ -1,5 +1,6 @@
 #include "settings/settingsfields.h"
 
+#include "data/controlleraddresses.h"
 #include "settings/settingscatalogue.h"
 
 int settingRaw(int setting, const MemoryImage& image) {
@@ -43,16 +44,16 @@ void storeSettingRaw(int setting, int value, MemoryImage& image) {
 }
 
 int startMode(const MemoryImage& image) {
-    return image.at(90) & 15;
+    return image.at(ControllerAddress::StartStopModes) & 15;
 }
 int stopMode(const MemoryImage& image) {
-    return image.at(90) >> 4;
+    return image.at(ControllerAddress::StartStopModes) >> 4;
 }
 int tmodNibble(const MemoryImage& image) {
-    return image.at(91) >> 4;
+    return image.at(ControllerAddress::EventModes) >> 4;
 }
 int generatorMode(const MemoryImage& image) {
-    return image.at(92) & 3;
+    return image.at(ControllerAddress::GeneratorControl) & 3;
 }
 
 int batteryCapacityAh(int code) {

@@ -1,7 +1,9 @@
 #include "settings/settingsidentity.h"
 
+#include "data/controlleraddresses.h"
+
 void deriveSettingsIdentity(const MemoryImage& image, ControllerIdentity& identity) {
-    const int byte0 = image.at(0);
+    const int byte0 = image.at(ControllerAddress::ModelAndVersion);
     const int keptLoadMultiplier = identity.loadCurrentMultiplier;
     const int keptVariant = identity.AlarmUnitVariant;
     identity.decode(image);

@@ -1,14 +1,14 @@
 #include "settings/singlechangewrite.h"
 
+#include "data/controlleraddresses.h"
 #include "settings/settingscatalogue.h"
 
 namespace {
 
 constexpr int ResetRequestValue = 76;
-constexpr int AmpHoursLowAddress = 211;
 
 int eepromAddress(int ramAddress) {
-    return ramAddress == CalibrationSignAddress ? 0 : ramAddress - 50;
+    return ramAddress == ControllerAddress::CalibrationSigns ? 0 : ramAddress - 50;
 }
 
 } // namespace
@@ -26,7 +26,7 @@ void prepareSettingWrite(WriteOperands& write, int setting, const MemoryImage& i
     if (!d.ramOnly)
         write.WriteAddress = eepromAddress(d.address);
     else
-        write.WriteAddress = stateOfCharge ? AmpHoursLowAddress : d.address;
+        write.WriteAddress = stateOfCharge ? ControllerAddress::StateOfChargeAmpHours : d.address;
     if (reset)
         write.WriteValue = ResetRequestValue;
     else
@@ -44,7 +44,7 @@ void prepareCalibrationWrite(WriteOperands& write, int channel, CalibrationPart 
     write.CalRamAddress = ramAddress;
     if (index <= 3) {
         // The nibble byte of a voltage range: its sign byte goes first.
-        write.SignByte = image.at(CalibrationSignAddress);
+        write.SignByte = image.at(ControllerAddress::CalibrationSigns);
         write.StepCount = 4;
     } else {
         write.StepCount = 2;

@@ -1,5 +1,6 @@
 #include "shell/chartscales.h"
 
+#include "data/controlleraddresses.h"
 #include "data/identity.h"
 
 #include <algorithm>
@@ -45,7 +46,7 @@ AhScale ahScaleFor(const MemoryImage& image, bool charge, bool discharge) {
     return {minimum / step * step, step};
 }
 
-ChartVoltScale chartVoltScale(const MemoryImage& image, int systemVoltageIndex) {
-    const VoltageScale scale = voltageScaleForCode(image.at(93));
-    return {systemVoltageIndex > 4 ? 10 : scale.numerator, scale.denominator};
+ChartVoltScale chartVoltScale(const MemoryImage& image) {
+    const VoltageScale scale = voltageScaleForCode(image.at(ControllerAddress::SystemVoltageCode));
+    return {historyInWholeVolts(image) ? 10 : scale.numerator, scale.denominator};
 }

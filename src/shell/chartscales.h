@@ -34,11 +34,12 @@ struct AhScale {
 AhScale ahScaleFor(const MemoryImage& image, bool charge, bool discharge);
 
 // The volt scale: grid line k is (k + 7) × factor ÷ divisor volts, from the battery voltage code
-// at address 93; whole-volt systems count ten volts a step.
+// at address 93; whole-volt systems count ten volts a step. It comes from the image the history
+// read leaves, so the graph does not depend on what was decoded before it.
 struct ChartVoltScale {
     int factor = 1;
     int divisor = 1;
 
     int label(int gridLine) const { return (gridLine + 7) * factor / divisor; }
 };
-ChartVoltScale chartVoltScale(const MemoryImage& image, int systemVoltageIndex);
+ChartVoltScale chartVoltScale(const MemoryImage& image);

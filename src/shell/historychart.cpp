@@ -108,7 +108,7 @@ int barWidth(int activeLists) {
 }
 
 HistoryChart layoutHistoryChart(const MemoryImage& image, const GraphSeriesCodes& series,
-                                const AhScale& previousAh, int systemVoltageIndex) {
+                                const AhScale& previousAh) {
     HistoryChart chart;
     const bool charge = chooses(series, GraphCode::ChargeAh);
     const bool discharge = chooses(series, GraphCode::DischargeAh);
@@ -116,7 +116,7 @@ HistoryChart layoutHistoryChart(const MemoryImage& image, const GraphSeriesCodes
     chart.clearArea = QRect(QPoint(1, 39), QPoint(638, Y0 - 1));
     addDayNumbers(chart);
     addAxes(chart);
-    addScaleLabels(chart, chart.ahScale, chartVoltScale(image, systemVoltageIndex));
+    addScaleLabels(chart, chart.ahScale, chartVoltScale(image));
     addUnitLabels(chart);
 
     const int width = barWidth(activeListCount(series));

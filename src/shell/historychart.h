@@ -39,7 +39,7 @@ struct HistoryChart {
 // The chart of the history in the image for the lists' choices. `previousAh` is the scale of the
 // last chart, used when no Ah series is chosen.
 HistoryChart layoutHistoryChart(const MemoryImage& image, const GraphSeriesCodes& series,
-                                const AhScale& previousAh, int systemVoltageIndex);
+                                const AhScale& previousAh);
 
 // How many lists choose a series, and the bar width that leaves room for them side by side.
 int activeListCount(const GraphSeriesCodes& series);

@@ -43,6 +43,29 @@ inline constexpr std::array<TextRow, 12> ToolButtonHints{{
     {"Periodic Save", "Periodic", "定期保存", "Periodisches speichern"},
 }};
 
+// The save panel in its save layout, and the settings-file panel it opens.
+inline constexpr TextRow SavepanelHint{"Save Data to File", "", "保存数据进入文档",
+                                       "Daten in Datei speichern"};
+inline constexpr TextRow vxsetbuttonHint{"Save or Retrieve VX Settings", "", "保存或读回VX设置数据",
+                                         "Speichern oder WIederherstellen der Einstellungen"};
+inline constexpr TextRow vxsetpanelHint = vxsetbuttonHint;
+inline constexpr TextRow setsavebbutHint{"Save VX Settings to a file", "", "保存VX数据进入文档",
+                                         "Speichern der VX Einstellungen in Datei"};
+inline constexpr TextRow setgetbbutHint{"Retrieve VX Settings from a file", "",
+                                        "从文档中读回VX设置数据",
+                                        "Wiederherstellen der VX Einstellungenaus Datei"};
+inline constexpr TextRow setcancelbutHint{"Close window", "Ferme la fenetre", "关闭窗口",
+                                          "Fenster schliessen"};
+
+// The settings-file dialogs; the filter name is followed by " (*.stp)".
+inline constexpr TextRow SettingsFilterName{"Settings", "", "设置数据", "Einstellungen"};
+inline constexpr TextRow VxsetSaveDialogTitle{"Select name of file to save Settings to", "",
+                                              "选择文档名用于保存设置",
+                                              "Dateiname für Einstellungen speichern auswählen"};
+inline constexpr TextRow VxsetOpenDialogTitle{
+    "Select name of file to retrieve Settings from", "", "选择文档名用于读回设置",
+    "Dateiname für Einstellungen wiederherstellen auswählen"};
+
 // The site button outside site mode, and the site texts in site mode.
 inline constexpr TextRow LogCaption{"LOG", "", "记录", "LOG"};
 inline constexpr TextRow ForceLogHint{"Force a periodic log to occur", "", "强制执行定期数据记录",

@@ -4,16 +4,12 @@
 
 // Texts of the save panel and of saving a report.
 namespace SaveText {
-inline constexpr TextRow PanelHint{"Save Data to File", "", "保存数据进入文档",
-                                   "Daten in Datei speichern"};
 inline constexpr TextRow fileeditHint{"File name for saved data", "", "被保存数据的文档名称",
                                       "Dateiname für gespeicherte Daten"};
 inline constexpr TextRow ReadbuttonHint{"Read data from File", "", "从文档阅读数据",
                                         "Daten aus Datei lesen"};
 inline constexpr TextRow SavebuttonHint{"Save data to File", "", "保存数据进入文档",
                                         "Daten in Datei "};
-inline constexpr TextRow vxsetbuttonHint{"Save or Retrieve VX Settings", "", "保存或读回VX设置数据",
-                                         "Speichern oder WIederherstellen der Einstellungen"};
 inline constexpr TextRow Currsavecheck{"Current State", "", "当前状态", "Aktueller Status"};
 inline constexpr TextRow Datasavecheck{"History", "", "历史数据", "Datenspeicher"};
 inline constexpr TextRow Setsavecheck{"Settings", "", "设置数据", "Einstellungen"};

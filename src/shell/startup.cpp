@@ -33,10 +33,7 @@ void collectConfiguration(ShellConfiguration& configuration, const ControllerLin
 }
 
 void resetWorkingState(ControllerLink& link, ShellState& state) {
-    link.image.clear();
-    link.valid = DataValidFlags{};
-    link.log = LogReadFlags{};
-    link.engine.state = EngineState{};
+    link.clearWorkingState();
     state.identity.ModelName = QStringLiteral("VX20");
 }
 

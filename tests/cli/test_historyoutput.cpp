@@ -24,22 +24,21 @@ HistoryMemory knownHistory() {
         .record(7, {0, 0, 0, 0, 0xFF, 0xFF, 0xFF});
 }
 
-// The history read of tarvik-cli, run on the fake port until it ends.
+// "tarvik-cli read history", run on the fake port until it ends.
 struct HistoryRun {
     LinkRig rig;
-    ReadRunner runner{rig.link, {ReadKind::History}};
+    ReadRunner runner{rig.link, findReadCommand(QStringLiteral("history"))->readTypes};
     QSignalSpy finished{&runner, &ReadRunner::finished};
 
     explicit HistoryRun(const HistoryMemory* device) {
         if (device != nullptr)
             rig.answerFrom(device->bytes);
         runner.start();
-        while (finished.isEmpty() && rig.clock.advanceToNextTimer()) {
-        }
+        rig.runUntil([this] { return !finished.isEmpty(); });
     }
     bool complete() const { return finished.at(0).at(0).toBool(); }
     QByteArray print(OutputFormat format) const {
-        return printHistory({rig.link, runner.addresses(), complete()}, format);
+        return printHistory({rig.link, complete()}, format);
     }
 };
 
@@ -69,8 +68,9 @@ private slots:
         QCOMPARE(days.at(1).toObject(), yesterday);
         QCOMPARE(days.at(29).toObject().value("in").toInt(), 4095);
         const QJsonObject image = object.value("image").toObject();
-        QCOMPARE(image.size(), 214); // RAM 93 and EEPROM 43..255
+        QCOMPARE(image.size(), 235); // the current state, then RAM 93 again and EEPROM 43..255
         QCOMPARE(image.value("93").toInt(), 1);
+        QCOMPARE(image.value("221").toInt(), 0);
         QCOMPARE(image.value("301").toInt(), 6);
         QVERIFY(!image.contains("298"));
     }
@@ -92,6 +92,27 @@ private slots:
         QCOMPARE(rows.at(0), QStringLiteral("Day\tIN\tOUT\tVMAX\tVMIN\tFTIM\tSOC"));
         QCOMPARE(rows.at(1), QStringLiteral("\tAh\tAh\tV\tV\tHr\t%"));
         QCOMPARE(rows.at(2), QStringLiteral("1\t300\t528\t57.2\t45.6\t2.5\t100"));
+    }
+
+    // A 136 V controller keeps code 0 in 93 and in its history: only the model byte, read with
+    // the current state, tells that its history counts whole volts.
+    void wholeVoltHistoryInEveryFormat_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("today");
+        QTest::newRow("text") << int(OutputFormat::Text) << "1\t300\t528\t143\t114\t2.5\t100";
+        QTest::newRow("csv") << int(OutputFormat::Csv) << "1,300,528,143,114,2.5,100";
+    }
+    void wholeVoltHistoryInEveryFormat() {
+        QFETCH(int, format);
+        QFETCH(QString, today);
+        const HistoryMemory device = knownHistory().set(0, 249).set(93, 0).code(0);
+        const HistoryRun run(&device);
+        QVERIFY(run.complete());
+        QVERIFY(lines(run.print(OutputFormat(format))).contains(today));
+        const QJsonObject json = QJsonDocument::fromJson(run.print(OutputFormat::Json)).object();
+        const QJsonObject day1 = json.value("days").toArray().at(0).toObject();
+        QCOMPARE(day1.value("vmax").toString(), QStringLiteral("143"));
+        QCOMPARE(day1.value("vmin").toString(), QStringLiteral("114"));
     }
 
     void aFailedReadPrintsWhatItHasMarkedIncomplete() {
@@ -122,7 +143,7 @@ private slots:
                                                    << "/dev/null",
                                               error);
         QVERIFY2(parsed.has_value(), qPrintable(error));
-        QCOMPARE(parsed->read->readTypes, std::vector<int>{ReadKind::History});
+        QCOMPARE(parsed->read->readTypes, (std::vector<int>{ReadKind::Current, ReadKind::History}));
         QCOMPARE(int(parsed->format), format);
     }
 };

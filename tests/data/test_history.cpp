@@ -96,27 +96,34 @@ private slots:
     }
 
     void voltagesScaleByTheHistoryCode_data() {
+        QTest::addColumn<int>("byte0");
         QTest::addColumn<int>("historyCode");
         QTest::addColumn<int>("currentCode");
         QTest::addColumn<int>("raw");
         QTest::addColumn<QString>("text");
-        QTest::newRow("12 V") << 0 << 0 << 143 << "14.3";
-        QTest::newRow("24 V") << 1 << 1 << 130 << "26.0";
-        QTest::newRow("32 V divides by three") << 2 << 2 << 120 << "32.0";
-        QTest::newRow("32 V truncates") << 2 << 2 << 121 << "32.2";
-        QTest::newRow("36 V") << 3 << 3 << 135 << "40.5";
-        QTest::newRow("48 V") << 4 << 4 << 114 << "45.6";
-        QTest::newRow("96 V has no whole-volt form") << 5 << 5 << 100 << "10.0";
-        QTest::newRow("only bits 0..2 count") << 0xF9 << 1 << 130 << "26.0";
-        QTest::newRow("history code 1, current code 4") << 1 << 4 << 120 << "24.0";
-        QTest::newRow("history code 4, current code 0") << 4 << 0 << 120 << "48.0";
+        QTest::newRow("12 V") << 0 << 0 << 0 << 143 << "14.3";
+        QTest::newRow("24 V") << 0 << 1 << 1 << 130 << "26.0";
+        QTest::newRow("32 V divides by three") << 0 << 2 << 2 << 120 << "32.0";
+        QTest::newRow("32 V truncates") << 0 << 2 << 2 << 121 << "32.2";
+        QTest::newRow("36 V") << 0 << 3 << 3 << 135 << "40.5";
+        QTest::newRow("48 V") << 130 << 4 << 4 << 114 << "45.6";
+        QTest::newRow("only bits 0..2 count") << 0 << 0xF9 << 1 << 130 << "26.0";
+        QTest::newRow("history code 1, current code 4") << 0 << 1 << 4 << 120 << "24.0";
+        QTest::newRow("history code 4, current code 0") << 0 << 4 << 0 << 120 << "48.0";
+        QTest::newRow("96 V in whole volts") << 0 << 5 << 5 << 143 << "143";
+        QTest::newRow("96 V, code 7") << 200 << 7 << 7 << 143 << "143";
+        QTest::newRow("120 V variant in whole volts") << 242 << 0 << 0 << 143 << "143";
+        QTest::newRow("120 V variant ignores the block's code") << 245 << 4 << 4 << 143 << "143";
+        QTest::newRow("136 V variant in whole volts") << 249 << 0 << 0 << 255 << "255";
     }
     void voltagesScaleByTheHistoryCode() {
+        QFETCH(int, byte0);
         QFETCH(int, historyCode);
         QFETCH(int, currentCode);
         QFETCH(int, raw);
         QFETCH(QString, text);
         const MemoryImage image = HistoryMemory()
+                                      .set(0, byte0)
                                       .code(historyCode)
                                       .set(93, currentCode)
                                       .record(0, {raw, raw, 0, 0, 0, 0, 0})

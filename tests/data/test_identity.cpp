@@ -1,6 +1,6 @@
 #include "testmain.h"
 
-#include "data/currentstate.h"
+#include "data/currentstatelabels.h"
 #include "data/identity.h"
 #include "data/tenths.h"
 
@@ -12,6 +12,11 @@ MemoryImage imageWith(std::initializer_list<std::pair<int, int>> bytes) {
     for (const auto& [address, value] : bytes)
         image.store(address, static_cast<std::uint8_t>(value));
     return image;
+}
+
+CurrentStateTexts decodeTexts(const MemoryImage& image, ControllerIdentity& identity,
+                              int language) {
+    return currentStateTexts(decodeCurrentState(image, identity), language);
 }
 } // namespace
 
@@ -84,7 +89,7 @@ private slots:
         QFETCH(bool, whole);
         ControllerIdentity identity;
         identity.decode(imageWith({{0, byte0}, {93, code93}}));
-        QCOMPARE(identity.nominalVoltageText(), nominal);
+        QCOMPARE(nominalVoltageText(identity.SystemVoltageIndex), nominal);
         QCOMPARE(identity.VoltageScaleNumerator, numerator);
         QCOMPARE(identity.VoltageScaleDenominator, denominator);
         QCOMPARE(identity.wholeVoltSystem(), whole);
@@ -158,7 +163,7 @@ class CurrentStateDecodeTest : public QObject {
 private slots:
     void zeroImage() {
         ControllerIdentity identity;
-        const auto t = decodeCurrentState(MemoryImage{}, identity, 0);
+        const auto t = decodeTexts(MemoryImage{}, identity, 0);
         QCOMPARE(t.Typelab, QStringLiteral("VX20 v0"));
         QCOMPARE(t.nomvlab, QStringLiteral("12V"));
         QCOMPARE(t.Statelab, QStringLiteral("BOOST"));
@@ -202,7 +207,7 @@ private slots:
         QFETCH(QString, battery);
         QFETCH(QString, range);
         ControllerIdentity identity;
-        const auto t = decodeCurrentState(
+        const auto t = decodeTexts(
             imageWith({{93, code93}, {32, bits32}, {221, raw221}, {182, raw182}, {183, raw183}}),
             identity, 0);
         QCOMPARE(t.batvlab, battery);
@@ -220,24 +225,24 @@ private slots:
         QFETCH(int, config207);
         QFETCH(QString, external);
         ControllerIdentity identity;
-        const auto t = decodeCurrentState(imageWith({{207, config207}, {205, 12}}), identity, 0);
+        const auto t = decodeTexts(imageWith({{207, config207}, {205, 12}}), identity, 0);
         QCOMPARE(t.CurrentValueTexts.at(2), external);
     }
 
     void summaryLinesAndValueTexts() {
         ControllerIdentity identity;
         // VX40: charge multiplier 2; external charge 245 tenths; charge Ah 300 + 2; load Ah 5 + 1.
-        const auto t = decodeCurrentState(imageWith({{0, 130},
-                                                     {213, 200},
-                                                     {207, 0x04},
-                                                     {205, 245},
-                                                     {188, 44},
-                                                     {189, 1},
-                                                     {193, 2},
-                                                     {198, 5},
-                                                     {203, 1},
-                                                     {217, 30}}),
-                                          identity, 0);
+        const auto t = decodeTexts(imageWith({{0, 130},
+                                              {213, 200},
+                                              {207, 0x04},
+                                              {205, 245},
+                                              {188, 44},
+                                              {189, 1},
+                                              {193, 2},
+                                              {198, 5},
+                                              {203, 1},
+                                              {217, 30}}),
+                                   identity, 0);
         QCOMPARE(t.CurrentSummaryLines.size(), 4);
         QCOMPARE(t.CurrentSummaryLines.at(0),
                  QStringLiteral("Current In \t64.5A\tInt 40.0\tExt 24.5"));
@@ -255,8 +260,8 @@ private slots:
     void largeCurrentsShowWholeAmpsExceptInternal() {
         ControllerIdentity identity;
         // VX60: charge multiplier 4; internal 250 x 4 = 1000 tenths; external 200 whole amps.
-        const auto t = decodeCurrentState(
-            imageWith({{0, 200}, {213, 250}, {207, 0x05}, {205, 200}}), identity, 0);
+        const auto t =
+            decodeTexts(imageWith({{0, 200}, {213, 250}, {207, 0x05}, {205, 200}}), identity, 0);
         QCOMPARE(t.Chargelab2, QStringLiteral("Int 100.0  Ext 200"));
         QCOMPARE(t.Chargelab, QStringLiteral("Current In 300 A"));
     }
@@ -285,17 +290,38 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, text);
         ControllerIdentity identity;
-        const auto t = decodeCurrentState(imageWith({{address, value}}), identity, 0);
+        const auto t = decodeTexts(imageWith({{address, value}}), identity, 0);
         QCOMPARE(t.statusValues[size_t(row - 1)], text);
+    }
+
+    void solarRowFollowsTheSystem_data() {
+        QTest::addColumn<int>("byte0");
+        QTest::addColumn<int>("code93");
+        QTest::addColumn<int>("raw53");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("12 V: half volts") << 130 << 0 << 37 << "18.5 V";
+        QTest::newRow("48 V: half volts") << 130 << 4 << 148 << "74.0 V";
+        QTest::newRow("96 V: whole volts") << 130 << 5 << 185 << "185 V";
+        QTest::newRow("120 V variant: whole volts") << 242 << 0 << 185 << "185 V";
+        QTest::newRow("136 V variant: whole volts") << 249 << 0 << 255 << "255 V";
+    }
+    void solarRowFollowsTheSystem() {
+        QFETCH(int, byte0);
+        QFETCH(int, code93);
+        QFETCH(int, raw53);
+        QFETCH(QString, text);
+        ControllerIdentity identity;
+        const auto t = decodeTexts(imageWith({{0, byte0}, {93, code93}, {53, raw53}}), identity, 0);
+        QCOMPARE(t.statusValues[9], text);
     }
 
     void textsFollowTheLanguage() {
         ControllerIdentity identity;
-        const auto german = decodeCurrentState(imageWith({{101, 3}, {37, 0x80}}), identity, 3);
+        const auto german = decodeTexts(imageWith({{101, 3}, {37, 0x80}}), identity, 3);
         QCOMPARE(german.Statelab, QStringLiteral("ERHALTUNGSLADUNG"));
         QCOMPARE(german.statusValues[10], QStringLiteral("Nacht"));
         QCOMPARE(german.statusValues[0], QStringLiteral("0.0 Stunden"));
-        const auto french = decodeCurrentState(imageWith({{115, 1}}), identity, 1);
+        const auto french = decodeTexts(imageWith({{115, 1}}), identity, 1);
         QCOMPARE(french.statusValues[2], QString()); // no French text: shown empty
     }
 };

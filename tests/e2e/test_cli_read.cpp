@@ -2,6 +2,9 @@
 #include "simulatedline.h"
 #include "testmain.h"
 
+#include "sim/batteryvoltage.h"
+#include "sim/controllerprofile.h"
+
 #include <QJsonArray>
 #include <QTemporaryDir>
 #include <map>
@@ -23,7 +26,7 @@ private slots:
             << int(sim::Model::VX20) << int(sim::SystemVoltage::V12) << -1 << "300";
         QTest::newRow("VX60 48V 1200")
             << int(sim::Model::VX60) << int(sim::SystemVoltage::V48) << -1 << "1200";
-        QTest::newRow("VX80 32V 9600")
+        QTest::newRow("VX80 32V 9600, load shunt in whole amps")
             << int(sim::Model::VX80) << int(sim::SystemVoltage::V32) << -1 << "9600";
         QTest::newRow("site 12") << int(sim::Model::VX60) << int(sim::SystemVoltage::V36) << 12
                                  << "2400";
@@ -60,10 +63,21 @@ private slots:
         checkDecodedValues(json, sim.controller);
     }
 
+    void statusReadAddsTheStatusTable_data() {
+        QTest::addColumn<int>("system");
+        QTest::addColumn<QString>("solar");
+        // The simulated controller's sunny afternoon: 37 half volts, or 185 whole volts.
+        QTest::newRow("12 V") << int(sim::SystemVoltage::V12) << "18.5 V";
+        QTest::newRow("high voltage in whole volts")
+            << int(sim::SystemVoltage::HighVoltage) << "185 V";
+    }
     void statusReadAddsTheStatusTable() {
-        SimulatedLine sim(steadyConfig(sim::Model::VX40, sim::SystemVoltage::V12));
+        QFETCH(int, system);
+        QFETCH(QString, solar);
+        SimulatedLine sim(steadyConfig(sim::Model::VX40, sim::SystemVoltage(system)), 9600);
         QVERIFY(sim.line.open());
-        const CliRun run = runCli({"--port", sim.line.devicePath(), "read", "status", "--json"});
+        const CliRun run =
+            runCli({"--port", sim.line.devicePath(), "--baud", "9600", "read", "status", "--json"});
         QVERIFY2(run.exitCode == 0, run.err.constData());
         const QJsonObject json = run.json();
         const QJsonObject status = json.value("status").toObject();
@@ -71,11 +85,26 @@ private slots:
         QCOMPARE(status.value("clock").toString(), tenths(byte(48)) + " Hours");
         QCOMPARE(status.value("float_time").toString(), tenths(byte(184)) + " Hours");
         QCOMPARE(status.value("pwm").toString(), QString::number(byte(21) * 100 / 256) + " %");
-        QCOMPARE(status.value("solar_voltage").toString(), tenths(byte(53) * 5) + " V");
+        QCOMPARE(status.value("solar_voltage").toString(), solar);
         QCOMPARE(status.value("day_night_counter").toString(), QString::number(byte(37)));
         QCOMPARE(status.value("days_since_boost").toString(), QString::number(byte(63)));
         QCOMPARE(status.value("days_since_equalise").toString(), QString::number(byte(95)));
         QCOMPARE(status.value("days_since_generator").toString(), QString::number(byte(96)));
+        // The simulated controller: load connected, generator stopped, no alarm, daytime,
+        // event controller on, only the second event condition (Emod) holding.
+        const QJsonObject states{{"load_output", "Connected"},
+                                 {"generator_output", "Stopped"},
+                                 {"low_voltage_alarm", "Inactive"},
+                                 {"light_level", "Day"},
+                                 {"event_controller", "On"},
+                                 {"event_start", "Off"},
+                                 {"event_stop", "Off"},
+                                 {"event_emod", "On"},
+                                 {"event_tmod", "Off"}};
+        for (auto it = states.begin(); it != states.end(); ++it)
+            QCOMPARE(status.value(it.key()), it.value());
+        QCOMPARE(status.size(), 17);
+        QCOMPARE(json.value("values").toObject().value("days_since_boost").toInt(), byte(63));
         QCOMPARE(json.value("image").toObject().size(), 32);
         QCOMPARE(addressesRead(sim.controller).last(), 21);
     }
@@ -122,6 +151,35 @@ private:
         QCOMPARE(chargeAh.value("total").toInt(), word(188) + word(193));
         QCOMPARE(json.value("load_ah").toObject().value("total").toInt(), word(198) + word(203));
         QVERIFY(json.value("model").toString().startsWith("VX"));
+        checkCurrentsAndRange(json.value("values").toObject(), c);
+    }
+
+    // The numbers against what the simulated controller says its bytes stand for.
+    static void checkCurrentsAndRange(const QJsonObject& values, const sim::Controller& c) {
+        const auto byte = [&](int address) { return int(c.imageByte(address)); };
+        const sim::ModelProfile& model = sim::modelProfile(sim::effectiveModel(c.config()));
+        const double loadShuntStep = model.loadShuntInWholeAmps ? 1.0 : 0.1;
+        const QList<std::pair<const char*, std::array<double, 2>>> currents{
+            {"charge_current_a", {byte(213) * model.chargeMultiplier / 10.0, byte(205) / 10.0}},
+            {"load_current_a",
+             {byte(217) * model.loadMultiplier / 10.0, byte(206) * loadShuntStep}},
+        };
+        for (const auto& [key, amps] : currents) {
+            const QJsonObject split = values.value(key).toObject();
+            QCOMPARE(split.value("internal").toDouble(), amps[0]);
+            QCOMPARE(split.value("external").toDouble(), amps[1]);
+            QCOMPARE(split.value("total").toDouble(), amps[0] + amps[1]);
+        }
+
+        const sim::SystemProfile& system = sim::systemProfile(c.config().system);
+        const double perVolt = c.config().system == sim::SystemVoltage::HighVoltage ? 1.0 : 10.0;
+        const double battery = values.value("battery_voltage_v").toDouble();
+        const double minimum = values.value("day_min_v").toDouble();
+        const double maximum = values.value("day_max_v").toDouble();
+        QCOMPARE(battery, sim::batteryVoltage(system, byte(221)) / perVolt);
+        QCOMPARE(minimum, sim::rangeVoltage(system, byte(183)) / perVolt);
+        QCOMPARE(maximum, sim::rangeVoltage(system, byte(182)) / perVolt);
+        QVERIFY(minimum <= battery && battery <= maximum);
     }
 };
 

@@ -5,7 +5,6 @@
 #include "testmain.h"
 
 #include "common/languagefonts.h"
-#include "data/identity.h"
 #include "shell/graphstate.h"
 #include "shell/historychart.h"
 #include "shell/ui/historychartpainter.h"
@@ -22,16 +21,15 @@ private slots:
         SimulatedLine sim(steadyConfig(sim::Model::VX40, sim::SystemVoltage::V24));
         QVERIFY2(sim.line.open(), qPrintable(sim.line.errorString()));
         ProgramLink program(sim.line.devicePath());
-        ControllerIdentity identity;
         LanguageFonts fonts;
         GraphState graph;
         AnsweringSaveDialogs dialogs;
-        Tgraphform form(program.link, identity, fonts, graph, dialogs);
-        QSignalSpy done(&program.link.reads, &ReadSequencer::readDone);
+        Tgraphform form(program.link, fonts, graph, dialogs);
+        QSignalSpy done(&program.link, &ControllerLink::readEnded);
 
         form.showOrHide();
         QVERIFY(QTest::qWaitFor([&] { return !done.isEmpty(); }, 180000));
-        QCOMPARE(done.at(0).at(1).toBool(), false);
+        QCOMPARE(done.at(0).at(1).value<ReadOutcome>(), ReadOutcome::Completed);
         QVERIFY(graph.HistoryValid);
 
         const QList<int> read = addressesRead(sim.controller);
@@ -43,7 +41,7 @@ private slots:
 
         // Charge and discharge bars of every day as tall as the controller's amp-hours make them.
         const QImage picture = form.grab().toImage();
-        const HistoryChart chart = layoutHistoryChart(program.link.image, graph.GraphSeries, {}, 0);
+        const HistoryChart chart = layoutHistoryChart(program.link.image, graph.GraphSeries, {});
         QCOMPARE(chart.bars.size(), size_t(60));
         for (const ChartBar& bar : chart.bars) {
             const QColor colour = seriesListColour(bar.list);

@@ -7,6 +7,7 @@
 
 #include "link/controllerlink.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 
 // The whole link on fake ports and virtual ticks, started up and ready to read.
@@ -16,12 +17,24 @@ struct LinkRig {
     FakeSerialPort direct{clock};
     FakeSerialPort modem{clock};
     ControllerLink link{direct, modem, wallClock};
-    QSignalSpy beeps{&link.engine, &TransactionEngine::beep};
-    QSignalSpy done{&link.reads, &ReadSequencer::readDone};
+    QSignalSpy beeps{&link, &ControllerLink::beep};
+    QSignalSpy done{&link, &ControllerLink::readEnded};
 
     LinkRig() { link.state.StartupPending = false; }
 
-    EngineState& engine() { return link.engine.state; }
+    const EngineState& engine() const { return link.inspectEngine(); }
+    const ReadState& read() const { return link.readState(); }
+    // How the n-th read that ended ended.
+    ReadOutcome outcome(int n) const { return done.at(n).at(1).value<ReadOutcome>(); }
+
+    // Runs the virtual ticks and the queued calls (a runner starts its next read through one)
+    // until `done` holds or nothing is left to run.
+    template <typename Done> void runUntil(Done done) {
+        for (int idle = 0; !done() && idle < 2;) {
+            QCoreApplication::processEvents();
+            idle = clock.advanceToNextTimer() ? 0 : idle + 1;
+        }
+    }
 
     int beepCount() const {
         int total = 0;
@@ -35,9 +48,10 @@ struct LinkRig {
         direct.queueInput(QByteArray().append(char(200)).append(static_cast<char>(value)));
     }
 
-    // A device that answers every read frame at once from its memory (image addressing).
-    void answerFrom(const std::array<quint8, 512>& memory) {
-        answerReadsFrom(direct, link.state, memory);
+    // A device that answers every read frame at once from its memory (image addressing),
+    // except those for the silent addresses.
+    void answerFrom(const std::array<quint8, 512>& memory, const QSet<int>& silentAddresses = {}) {
+        answerReadsFrom(direct, link.state, memory, silentAddresses);
     }
 
     // The image address each frame sent asked for, in order.

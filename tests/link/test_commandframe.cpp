@@ -109,14 +109,25 @@ private slots:
         int accepted = 0;
         for (int i = 0; i < readings.size() && accepted == 0; ++i) {
             m.DataReceived = true;
-            m.MatchReadings[static_cast<size_t>(m.MatchCount)] =
-                static_cast<std::uint8_t>(readings[i]);
+            QVERIFY(recordReading(m, static_cast<std::uint8_t>(readings[i])));
             if (datamatch(m))
                 accepted = i + 1;
             else
                 ++m.MatchCount;
         }
         QCOMPARE(accepted, acceptedAfter);
+    }
+
+    // A reply taken as a read reply once a failed read has used its eleven slots is never kept.
+    void aReadingAfterTheSlotsRanOutIsNeverKept() {
+        MatchState m;
+        for (int reading = 0; reading <= MatchState::LastSlot; ++reading) {
+            QVERIFY(recordReading(m, static_cast<std::uint8_t>(reading % 2 == 0 ? 17 : 18)));
+            ++m.MatchCount;
+        }
+        const auto before = m.MatchReadings;
+        QVERIFY(!recordReading(m, 99));
+        QCOMPARE(m.MatchReadings, before);
     }
 
     void datamatchNeedsADataByteAndAPreviousReading() {

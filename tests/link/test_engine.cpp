@@ -1,6 +1,7 @@
 #include "linkrig.h"
 
 #include <QTest>
+#include <numeric>
 
 namespace {
 QByteArray bytes(std::initializer_list<int> values) {
@@ -8,6 +9,31 @@ QByteArray bytes(std::initializer_list<int> values) {
     for (const int v : values)
         out.append(static_cast<char>(v));
     return out;
+}
+
+// What holds when a read is asked for.
+enum Condition { Ready, StartingUp, ReadRunning, Dialling, ModemDown, PortRefuses };
+
+void prepare(LinkRig& rig, Condition condition) {
+    switch (condition) {
+    case Ready:
+        break;
+    case StartingUp:
+        rig.link.state.StartupPending = true;
+        break;
+    case ReadRunning:
+        rig.link.startRead(ReadKind::Current, Requester::Window);
+        break;
+    case Dialling:
+        rig.link.state.Dialling = true;
+        break;
+    case ModemDown:
+        rig.link.state.DirectMode = false;
+        break;
+    case PortRefuses:
+        rig.direct.failOpen = true;
+        break;
+    }
 }
 
 std::array<quint8, 512> patternMemory() {
@@ -24,7 +50,7 @@ class TransactionEngineTest : public QObject {
 private slots:
     void dataByteInTheSamePollCompletesAtOnce() {
         LinkRig rig;
-        QVERIFY(rig.link.startRead(ReadKind::Current, Requester::Window));
+        QCOMPARE(rig.link.startRead(ReadKind::Current, Requester::Window), ReadStart::Started);
         QCOMPARE(rig.direct.sent.size(), 1);
         QCOMPARE(rig.direct.sent[0], bytes({20, 221, 0, 235}));
         rig.reply(100);
@@ -34,7 +60,7 @@ private slots:
         rig.reply(100);
         rig.clock.advance(2);
         QCOMPARE(int(rig.link.image.at(221)), 100);
-        QCOMPARE(rig.engine().ReadNum, 21);
+        QCOMPARE(rig.read().ReadNum, 21);
         QCOMPARE(rig.link.status.text(StatusPanels::Link), QStringLiteral("21"));
         QCOMPARE(rig.addressesSent().last(), 217); // next address of the list
     }
@@ -62,10 +88,9 @@ private slots:
         QCOMPARE(rig.direct.sent.size(), 4); // resent after each of three timeouts
         rig.clock.advance(1);
         QCOMPARE(rig.done.size(), 1);
-        QCOMPARE(rig.done[0].at(1).toBool(), true);
+        QCOMPARE(rig.outcome(0), ReadOutcome::Timeout);
         QCOMPARE(rig.beepCount(), 3);
-        QVERIFY(!rig.engine().Busy);
-        QCOMPARE(rig.engine().lastFailure, ReadFailure::Timeout);
+        QVERIFY(!rig.link.isBusy());
         QCOMPARE(rig.link.status.text(StatusPanels::Link), QStringLiteral("Timeout"));
         QCOMPARE(rig.addressesSent(), QList<int>({221, 221, 221, 221}));
         QVERIFY(rig.link.valid.CurrentDataValid); // a failed read still counts as ended
@@ -95,13 +120,12 @@ private slots:
             rig.clock.advance(2);
         }
         QCOMPARE(rig.done.size(), 1);
-        QVERIFY(rig.done[0].at(1).toBool());
-        QCOMPARE(rig.engine().lastFailure, ReadFailure::Mismatch);
+        QCOMPARE(rig.outcome(0), ReadOutcome::Mismatch);
         QCOMPARE(int(rig.link.image.at(221)), 0);
         // One more frame goes out for the same address, but its reply is never awaited; the
         // watchdog frees the link.
         QCOMPARE(rig.direct.sent.size(), 12);
-        QVERIFY(rig.engine().Busy);
+        QVERIFY(rig.link.isBusy());
         QVERIFY(!rig.clock.advanceToNextTimer());
     }
 
@@ -128,9 +152,9 @@ private slots:
             rig.clock.advance(2);
         }
         QCOMPARE(rig.done.size(), 1);
-        QCOMPARE(rig.engine().lastFailure, ReadFailure::NoData);
+        QCOMPARE(rig.outcome(0), ReadOutcome::NoData);
         QCOMPARE(rig.link.status.text(StatusPanels::Link), QStringLiteral("No Data Reply"));
-        QVERIFY(!rig.engine().Busy);
+        QVERIFY(!rig.link.isBusy());
         QVERIFY(!rig.clock.advanceToNextTimer());
     }
 
@@ -148,19 +172,13 @@ private slots:
 
     void watchdogFreesBusyTenToElevenSecondsAfterTheLastSend() {
         LinkRig rig;
-        rig.link.engine.sendcommand(1, 0, 0);
-        QVERIFY(rig.engine().Busy);
+        rig.link.startRead(ReadKind::Current, Requester::Window);
+        QVERIFY(rig.link.isBusy());
         for (int second = 0; second < 10; ++second)
-            rig.link.engine.watchdogStep();
-        QVERIFY(rig.engine().Busy);
-        rig.link.engine.watchdogStep();
-        QVERIFY(!rig.engine().Busy);
-
-        rig.engine().Busy = true;
-        rig.engine().BusyWatchdog = 50; // clamped to ten
-        for (int second = 0; second < 10; ++second)
-            rig.link.engine.watchdogStep();
-        QVERIFY(rig.engine().Busy);
+            rig.link.watchdogStep();
+        QVERIFY(rig.link.isBusy());
+        rig.link.watchdogStep();
+        QVERIFY(!rig.link.isBusy());
     }
 
     void modemLinkPollsAtThePathDelay() {
@@ -169,7 +187,7 @@ private slots:
         rig.link.state.ModemConnected = true;
         rig.link.state.pathTimeDelay = 20;
         rig.modem.open();
-        QVERIFY(rig.link.startRead(ReadKind::Current, Requester::Window));
+        QCOMPARE(rig.link.startRead(ReadKind::Current, Requester::Window), ReadStart::Started);
         QCOMPARE(rig.modem.sent.size(), 1);
         QCOMPARE(rig.direct.sent.size(), 0);
         rig.clock.advance(81);
@@ -182,10 +200,9 @@ private slots:
     void singleCommandFailsOnItsFirstTimeout() {
         LinkRig rig;
         rig.direct.open();
-        rig.engine().ReadType = ReadKind::Single;
-        rig.link.engine.sendcommand(5, 1, 2);
+        rig.link.sendSingleCommand(5, 1, 2);
         rig.clock.advance(10);
-        QVERIFY(!rig.engine().Busy);
+        QVERIFY(!rig.link.isBusy());
         QCOMPARE(rig.link.status.text(StatusPanels::Link), QStringLiteral("Timeout"));
         QCOMPARE(rig.direct.sent.size(), 1);
     }
@@ -193,26 +210,28 @@ private slots:
     void singleCommandReportsItsReply() {
         LinkRig rig;
         rig.direct.open();
-        QSignalSpy replies(&rig.link.engine, &TransactionEngine::singleCommandReply);
-        rig.engine().ReadType = ReadKind::Single;
-        rig.link.engine.sendcommand(1, 93, 0);
+        QSignalSpy replies(&rig.link, &ControllerLink::singleCommandReply);
+        rig.link.sendSingleCommand(1, 93, 0);
         rig.reply(12);
         rig.clock.advance(2);
         QCOMPARE(replies.size(), 1);
         QCOMPARE(replies[0].at(0).toInt(), 12);
         QVERIFY(replies[0].at(1).toBool());
-        QVERIFY(!rig.engine().Busy);
+        QVERIFY(!rig.link.isBusy());
     }
 
-    void aReadReplyAfterTheReadingsRanOutIsNeverStored() {
+    void aPortLostDuringTheReadIsToldApartFromSilence() {
         LinkRig rig;
         rig.link.startRead(ReadKind::Current, Requester::Window);
-        rig.engine().match.MatchCount = 11; // as left by a read that failed its double check
-        rig.reply(1);
+        rig.reply(4);
         rig.clock.advance(2);
-        QCOMPARE(rig.engine().match.MatchCount, 11);
-        QCOMPARE(rig.engine().lastFailure, ReadFailure::Mismatch);
+        rig.direct.close(); // the device went away
+        rig.clock.advance(40);
         QCOMPARE(rig.done.size(), 1);
+        QCOMPARE(rig.outcome(0), ReadOutcome::PortLost);
+        QCOMPARE(rig.read().address(), 221); // where the read stopped
+        QCOMPARE(rig.beepCount(), 3);
+        QVERIFY(!rig.clock.advanceToNextTimer());
     }
 };
 
@@ -220,44 +239,63 @@ private slots:
 class ReadSequenceTest : public QObject {
     Q_OBJECT
 private slots:
-    void listsHaveTheirCounts_data() {
+    // Entries 1..count of every read sequence, written out as the controller's memory map has
+    // them; the read goes from the last entry to the first, each address twice.
+    void sequencesReadTheirAddressesLastEntryFirst_data() {
         QTest::addColumn<int>("type");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("last");
-        QTest::newRow("current") << 2 << 22 << 221 << 0;
-        QTest::newRow("status") << 3 << 10 << 184 << 21;
-        QTest::newRow("settings 1") << 4 << 9 << 101 << 0;
-        QTest::newRow("settings 2") << 5 << 12 << 92 << 87;
-        QTest::newRow("settings 3") << 6 << 5 << 72 << 88;
-        QTest::newRow("settings 4") << 7 << 13 << 204 << 90;
-        QTest::newRow("settings 5") << 8 << 10 << 94 << 116;
-        QTest::newRow("calibration") << 9 << 14 << 239 << 33;
-        QTest::newRow("history") << 10 << 214 << 93 << 299;
-        QTest::newRow("alarm unit") << 11 << 21 << 276 << 256;
+        QTest::addColumn<QList<int>>("entries");
+        QTest::newRow("current") << 2 << QList<int>{0,   32,  93,  101, 52,  181, 182, 183,
+                                                    188, 189, 193, 194, 198, 199, 203, 204,
+                                                    205, 206, 207, 213, 217, 221};
+        QTest::newRow("status") << 3 << QList<int>{21, 37, 48, 53, 63, 95, 96, 98, 115, 184};
+        QTest::newRow("settings 1") << 4 << QList<int>{0, 48, 93, 33, 115, 69, 70, 71, 101};
+        QTest::newRow("settings 2")
+            << 5 << QList<int>{87, 85, 83, 82, 84, 74, 86, 75, 76, 77, 73, 92};
+        QTest::newRow("settings 3") << 6 << QList<int>{88, 89, 78, 94, 72};
+        QTest::newRow("settings 4")
+            << 7 << QList<int>{90, 79, 80, 91, 81, 188, 189, 193, 194, 198, 199, 203, 204};
+        QTest::newRow("settings 5") << 8 << QList<int>{116, 92, 64, 65, 66, 67, 68, 181, 96, 94};
+        QTest::newRow("calibration")
+            << 9 << QList<int>{33, 34, 35, 36, 214, 215, 218, 219, 230, 231, 234, 235, 238, 239};
+        QList<int> history(213);
+        std::iota(history.begin(), history.end(), 299); // EEPROM 43..255
+        history.append(93);
+        QTest::newRow("history") << 10 << history;
+        QTest::newRow("alarm unit")
+            << 11 << QList<int>{256, 257, 258, 259, 260, 261, 262, 263, 264, 265, 266,
+                                267, 268, 269, 270, 271, 272, 273, 274, 275, 276};
     }
-    void listsHaveTheirCounts() {
+    void sequencesReadTheirAddressesLastEntryFirst() {
         QFETCH(int, type);
-        QFETCH(int, count);
-        QFETCH(int, first);
-        QFETCH(int, last);
-        QCOMPARE(readCount(type), count);
-        QCOMPARE(readAddress(type, count), first); // read first
-        QCOMPARE(readAddress(type, 1), last);      // read last
+        QFETCH(QList<int>, entries);
+        LinkRig rig;
+        rig.answerFrom(patternMemory());
+        QSignalSpy steps(&rig.link, &ControllerLink::readStepped);
+        QCOMPARE(rig.link.startRead(type, Requester::Window), ReadStart::Started);
+        while (rig.done.isEmpty() && rig.clock.advanceToNextTimer()) {
+        }
+        QCOMPARE(rig.outcome(0), ReadOutcome::Completed);
+        QCOMPARE(steps.size(), entries.size());
+        QCOMPARE(readCount(type), entries.size());
+        QList<int> expected;
+        for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry)
+            expected << *entry << *entry;
+        QCOMPARE(rig.addressesSent(), expected);
         QCOMPARE(readAddress(type, 0), -1);
+        QCOMPARE(readAddress(type, int(entries.size()) + 1), -1);
     }
 
     void currentReadFillsOnlyItsAddresses() {
         LinkRig rig;
         const auto memory = patternMemory();
         rig.answerFrom(memory);
-        QSignalSpy steps(&rig.link.reads, &ReadSequencer::readStepped);
-        QVERIFY(rig.link.startRead(ReadKind::Current, Requester::Window));
+        QSignalSpy steps(&rig.link, &ControllerLink::readStepped);
+        QCOMPARE(rig.link.startRead(ReadKind::Current, Requester::Window), ReadStart::Started);
         while (rig.done.isEmpty() && rig.clock.advanceToNextTimer()) {
         }
         QCOMPARE(rig.done.size(), 1);
         QCOMPARE(rig.done[0].at(0).toInt(), 2);
-        QVERIFY(!rig.done[0].at(1).toBool());
+        QCOMPARE(rig.outcome(0), ReadOutcome::Completed);
         QCOMPARE(steps.size(), 22);
         const auto& list = readList(2);
         for (int address = 0; address < 512; ++address) {
@@ -270,18 +308,21 @@ private slots:
         QCOMPARE(sent.last(), 0);
         QVERIFY(rig.link.valid.CurrentDataValid);
         QVERIFY(!rig.link.valid.StatusDataValid);
-        QVERIFY(!rig.engine().Busy);
+        QVERIFY(!rig.link.isBusy());
     }
 
-    void historyReadBeginsWithRam93ThenEeprom255() {
+    void historyReadGoesFromRam93ThroughEeprom255DownTo43() {
         LinkRig rig;
         rig.link.state.DebugMode = true;
         QSignalSpy trace(&rig.link.trace, &TraceLog::lineAdded);
         rig.answerFrom(patternMemory());
         rig.link.startRead(ReadKind::History, Requester::Window);
-        rig.clock.advance(4);
+        while (rig.done.isEmpty() && rig.clock.advanceToNextTimer()) {
+        }
+        QCOMPARE(rig.direct.sent.size(), 2 * 214);
         QCOMPARE(rig.direct.sent.at(0), bytes({0x14, 0x5D, 0x00, 0xEB}));
         QCOMPARE(rig.direct.sent.at(2), bytes({0x48, 0xFF, 0x00, 0xB7}));
+        QCOMPARE(rig.direct.sent.last(), bytes({0x48, 0x2B, 0x00, 0xB7}));
         QCOMPARE(trace.at(0).at(0).toString(), QStringLiteral("ReadNum: 214; ReadAddress: 93"));
     }
 
@@ -306,54 +347,113 @@ private slots:
         QCOMPARE(rig.direct.sent.at(0), bytes({0xF0, 0x14, 0x5D, 0x00, 0x61}));
     }
 
-    void requestsAreRefusedWhileStartingBusyOrDialling() {
+    // Each reason a read does not start, what the status panel then says, and that nothing is
+    // sent for it.
+    void refusedStartsSayWhy_data() {
+        QTest::addColumn<int>("condition");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<ReadStart>("start");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("start-up pending")
+            << int(StartingUp) << 2 << 0 << ReadStart::StartupPending << "Starting Up" << 0;
+        QTest::newRow("busy") << int(ReadRunning) << 3 << 0 << ReadStart::Busy << "Link Busy" << 0;
+        QTest::newRow("dialling") << int(Dialling) << 2 << 0 << ReadStart::Dialling << "Dialling"
+                                  << 0;
+        QTest::newRow("dialling, in German")
+            << int(Dialling) << 2 << 3 << ReadStart::Dialling << "Wählvorgang" << 0;
+        QTest::newRow("modem without carrier")
+            << int(ModemDown) << 2 << 0 << ReadStart::PortUnusable << "Comm Fail" << 1;
+        QTest::newRow("direct port will not open")
+            << int(PortRefuses) << 10 << 0 << ReadStart::PortUnusable << "Comm Fail" << 1;
+        QTest::newRow("single command")
+            << int(Ready) << 1 << 0 << ReadStart::NoSuchSequence << "No Such Read" << 0;
+        QTest::newRow("no type") << int(Ready) << 0 << 0 << ReadStart::NoSuchSequence
+                                 << "No Such Read" << 0;
+        QTest::newRow("past the last sequence")
+            << int(Ready) << 12 << 0 << ReadStart::NoSuchSequence << "No Such Read" << 0;
+    }
+    void refusedStartsSayWhy() {
+        QFETCH(int, condition);
+        QFETCH(int, type);
+        QFETCH(int, language);
+        QFETCH(ReadStart, start);
+        QFETCH(QString, shown);
+        QFETCH(int, beeps);
         LinkRig rig;
-        rig.link.state.StartupPending = true;
-        QVERIFY(!rig.link.startRead(ReadKind::Current, Requester::Window));
-        rig.link.state.StartupPending = false;
-        rig.link.state.Dialling = true;
-        QVERIFY(!rig.link.startRead(ReadKind::Current, Requester::Window));
-        rig.link.state.Dialling = false;
-        QVERIFY(rig.link.startRead(ReadKind::Current, Requester::Window));
-        QVERIFY(!rig.link.startRead(ReadKind::Status, Requester::MainWindow));
-        QCOMPARE(rig.direct.sent.size(), 1);
-        QCOMPARE(rig.engine().ReadType, 2); // the running read keeps its type
+        rig.link.state.LanguageIndex = language;
+        prepare(rig, Condition(condition));
+        const int sentBefore = int(rig.direct.sent.size());
+
+        QCOMPARE(rig.link.startRead(type, Requester::Window), start);
+        QCOMPARE(rig.link.status.text(StatusPanels::Link), shown);
+        QCOMPARE(readStartText(start, language), shown);
+        QCOMPARE(rig.beepCount(), beeps);
+        QCOMPARE(rig.direct.sent.size(), sentBefore);
+        QVERIFY(rig.modem.sent.isEmpty());
+        QCOMPARE(rig.link.isBusy(), condition == ReadRunning);
+    }
+
+    void aRefusedStartNeverChangesTheRunningRead_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<Requester>("requester");
+        QTest::newRow("status") << 3 << Requester::Window;
+        QTest::newRow("history") << 10 << Requester::Window;
+        QTest::newRow("calibration") << 9 << Requester::CalibrationButton;
+        QTest::newRow("log read") << 2 << Requester::MainWindow;
+        QTest::newRow("alarm unit") << 11 << Requester::AlarmUnit;
+        QTest::newRow("no such sequence") << 12 << Requester::Window;
+    }
+    void aRefusedStartNeverChangesTheRunningRead() {
+        QFETCH(int, type);
+        QFETCH(Requester, requester);
+        LinkRig rig;
+        rig.answerFrom(patternMemory());
+        rig.link.startRead(ReadKind::Current, Requester::Window);
+        rig.clock.advance(4); // the first address is accepted
+        const ReadState before = rig.read();
+
+        QCOMPARE(rig.link.startRead(type, requester), ReadStart::Busy);
+        QCOMPARE(rig.read().ReadType, before.ReadType);
+        QCOMPARE(rig.read().ReadNum, before.ReadNum);
+        QCOMPARE(rig.read().Requester, before.Requester);
+        while (rig.done.isEmpty() && rig.clock.advanceToNextTimer()) {
+        }
+        QCOMPARE(rig.done.size(), 1);
+        QCOMPARE(rig.done[0].at(0).toInt(), int(ReadKind::Current));
+        QCOMPARE(rig.outcome(0), ReadOutcome::Completed);
+        QCOMPARE(rig.addressesSent().size(), 44);
     }
 
     void aPortThatWillNotOpenFailsTheCommunication() {
         LinkRig rig;
         rig.direct.failOpen = true;
         QSignalSpy portBeeps(&rig.link.ports, &LinkPorts::beep);
-        QSignalSpy failed(&rig.link.engine, &TransactionEngine::commFailed);
-        QVERIFY(!rig.link.startRead(ReadKind::History, Requester::Window));
+        QSignalSpy failed(&rig.link, &ControllerLink::commFailed);
+        QCOMPARE(rig.link.startRead(ReadKind::History, Requester::Window), ReadStart::PortUnusable);
         QCOMPARE(rig.link.status.text(StatusPanels::Link), QStringLiteral("Comm Fail"));
         QCOMPARE(portBeeps.size(), 1);
         QCOMPARE(portBeeps[0].at(0).toInt(), 2);
         QCOMPARE(rig.beepCount(), 1);
         QCOMPARE(failed.size(), 1);
-        QCOMPARE(failed[0].at(0).toInt(), 1);
-        QVERIFY(!rig.engine().Busy);
+        QCOMPARE(failed[0].at(0).value<Requester>(), Requester::Window);
+        QVERIFY(!rig.link.isBusy());
         QVERIFY(rig.direct.sent.isEmpty());
-    }
-
-    void modemLinkWithoutCarrierSendsNothing() {
-        LinkRig rig;
-        rig.link.state.DirectMode = false;
-        QVERIFY(!rig.link.startRead(ReadKind::Current, Requester::Window));
-        QCOMPARE(rig.link.status.text(StatusPanels::Link), QStringLiteral("Comm Fail"));
-        QVERIFY(rig.modem.sent.isEmpty());
     }
 
     void logReadChainsCurrentAndStatus() {
         LinkRig rig;
         rig.answerFrom(patternMemory());
         rig.link.log.LogPending = true;
-        QVERIFY(rig.link.reads.Getdata(Requester::MainWindow));
+        // The log read chooses its own types, whatever the caller names.
+        QCOMPARE(rig.link.startRead(ReadKind::History, Requester::MainWindow), ReadStart::Started);
         while (rig.done.size() < 2 && rig.clock.advanceToNextTimer()) {
         }
         QCOMPARE(rig.done.size(), 2);
         QCOMPARE(rig.done[0].at(0).toInt(), 2);
         QCOMPARE(rig.done[1].at(0).toInt(), 3);
+        QCOMPARE(rig.outcome(1), ReadOutcome::Completed);
         QVERIFY(rig.link.log.LogReady);
         QVERIFY(!rig.link.log.LogPending);
         QVERIFY(rig.link.valid.StatusDataValid);

@@ -2,6 +2,7 @@
 #include "testmain.h"
 
 #include "settings/calibration.h"
+#include "settings/settingscommit.h"
 
 #include <QTest>
 
@@ -95,6 +96,43 @@ private slots:
             QCOMPARE(calibrationValue(image, channel,
                                       isGain ? CalibrationPart::Gain : CalibrationPart::Offset),
                      stored);
+    }
+
+    // Every value of the three voltage ranges, typed as the cell shows it and read back, from
+    // sign bits and nibbles all clear and all set: the sign is written, never left as it was
+    // (a gain of 0 with its bit clear would read back as -16), and nothing else moves.
+    void everyVoltageRangeValueReadsBack() {
+        for (const int start : {0x00, 0xFF}) {
+            for (int channel = 0; channel < 3; ++channel) {
+                for (const auto part : {CalibrationPart::Gain, CalibrationPart::Offset}) {
+                    const bool gain = part == CalibrationPart::Gain;
+                    const int signBit = gain ? channel : 4 + channel;
+                    const int otherNibble = gain ? 0xF0 : 0x0F;
+                    for (int value = -16; value <= 15; ++value) {
+                        const QString where = QStringLiteral("start %1 channel %2 %3 %4")
+                                                  .arg(start)
+                                                  .arg(channel)
+                                                  .arg(gain ? "gain" : "offset")
+                                                  .arg(value);
+                        MemoryImage image = imageWith({{33, start}, {34 + channel, start}});
+                        WriteOperands write;
+                        const std::optional<int> stored =
+                            commitCalibration(channel, part, calibrationText(value), image, write);
+                        QVERIFY2(stored == value, qPrintable(where));
+                        QVERIFY2(calibrationValue(image, channel, part) == value,
+                                 qPrintable(where));
+                        QVERIFY2((image.at(33) & ~(1 << signBit)) == (start & ~(1 << signBit)),
+                                 qPrintable(where));
+                        QVERIFY2((image.at(34 + channel) & otherNibble) == (start & otherNibble),
+                                 qPrintable(where));
+                        QVERIFY2(write.SignByte == image.at(33) &&
+                                     write.WriteValue == image.at(34 + channel) &&
+                                     write.StepCount == 4,
+                                 qPrintable(where));
+                    }
+                }
+            }
+        }
     }
 };
 

@@ -143,7 +143,7 @@ private slots:
         w.enter("sgrid2", 0, QStringLiteral("14.4"));
         QCOMPARE(int(w.rig.link.image.at(87)), 144);
         QCOMPARE(w.cell("sgrid2", 0), QStringLiteral("14.4"));
-        const WriteOperands& write = w.rig.engine().write;
+        const WriteOperands& write = w.rig.link.preparedWrite();
         QVERIFY(write.EepromWrite);
         QCOMPARE(write.WriteAddress, 37);
         QCOMPARE(write.WriteValue, 144);
@@ -188,8 +188,8 @@ private slots:
         QTest::keyClick(editor, Qt::Key_Return);
         QTRY_VERIFY(SettingsWindowRig::editorOf(w.column("sgrid2")) == nullptr);
         QCOMPARE(w.cell("sgrid2", 8), QStringLiteral("EQUL"));
-        QCOMPARE(w.rig.engine().write.WriteAddress, 101);
-        QCOMPARE(w.rig.engine().write.WriteValue, 1);
+        QCOMPARE(w.rig.link.preparedWrite().WriteAddress, 101);
+        QCOMPARE(w.rig.link.preparedWrite().WriteValue, 1);
         QVERIFY(w.button("sendbutton")->isEnabled());
 
         editor = w.startEditing("sgrid2", 8);
@@ -223,8 +223,8 @@ private slots:
         QCOMPARE(editor->text(), QString());
         QTest::keyClick(editor, Qt::Key_Return);
         QTRY_VERIFY(SettingsWindowRig::editorOf(w.column("sgrid2")) == nullptr);
-        QCOMPARE(w.rig.engine().write.WriteKind, int(WriteOperands::ProcessorReset));
-        QCOMPARE(w.rig.engine().write.WriteValue, 76);
+        QCOMPARE(w.rig.link.preparedWrite().WriteKind, int(WriteOperands::ProcessorReset));
+        QCOMPARE(w.rig.link.preparedWrite().WriteValue, 76);
     }
 
     void generatorModeCommitRedrawsThePage() {
@@ -293,8 +293,8 @@ private slots:
         w.enter("sgrid2", 3, QStringLiteral("40"));
         QCOMPARE(w.cell("sgrid2", 3), QStringLiteral("31"));
         QCOMPARE(int(w.rig.link.image.at(215)), 63);
-        QCOMPARE(w.rig.engine().write.WriteAddress, 5);
-        QCOMPARE(w.rig.engine().write.CalRamAddress, 215);
+        QCOMPARE(w.rig.link.preparedWrite().WriteAddress, 5);
+        QCOMPARE(w.rig.link.preparedWrite().CalRamAddress, 215);
         QVERIFY(w.button("sendbutton")->isEnabled());
         QCOMPARE(beeps.size(), 1);
 
@@ -308,8 +308,45 @@ private slots:
         QCOMPARE(w.cell("sgrid2", 1), QStringLiteral("-3"));
         QCOMPARE(int(w.rig.link.image.at(35)) & 15, 13);
         QCOMPARE(int(w.rig.link.image.at(33)), 0x85);
-        QCOMPARE(w.rig.engine().write.StepCount, 4);
-        QCOMPARE(w.rig.engine().write.SignByte, 0x85);
+        QCOMPARE(w.rig.link.preparedWrite().StepCount, 4);
+        QCOMPARE(w.rig.link.preparedWrite().SignByte, 0x85);
+    }
+
+    // The cell stays selected between the two entries, so the second one restores the first.
+    void secondRefusedEntryRestoresTheFirst_data() {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("restored");
+        QTest::newRow("charge current gain") << "sgrid2" << 3 << "7"
+                                             << "abc"
+                                             << " 7";
+        QTest::newRow("12 V offset") << "sgrid3" << 0 << "-4"
+                                     << "99"
+                                     << "-4";
+        QTest::newRow("24 V gain") << "sgrid2" << 1 << "0"
+                                   << "-"
+                                   << " 0";
+    }
+    void secondRefusedEntryRestoresTheFirst() {
+        QFETCH(QString, column);
+        QFETCH(int, row);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QString, restored);
+        SettingsWindowRig w;
+        w.open();
+        w.finishReads(1);
+        w.click("Calbutton");
+        w.finishReads(2);
+        const QByteArray name = column.toLatin1();
+        w.enter(name.constData(), row, first);
+        const auto image = w.rig.link.image.bytes();
+        w.enter(name.constData(), row, second);
+        QCOMPARE(w.cell(name.constData(), row), restored);
+        QVERIFY(w.rig.link.image.bytes() == image);
+        QVERIFY(!w.button("sendbutton")->isEnabled());
     }
 
     void calibrationStaysValidAcrossPages() {

@@ -37,8 +37,7 @@ std::set<int> addressesOf(const std::vector<int>& readTypes) {
 
 QJsonObject printedJson(const ControllerLink& link, const char* command) {
     const ReadCommand* read = findReadCommand(QString::fromLatin1(command));
-    const std::set<int> addresses = addressesOf(read->readTypes);
-    const ReadResult result{link, addresses, true};
+    const ReadResult result{link, true};
     return QJsonDocument::fromJson(read->print(result, OutputFormat::Json)).object();
 }
 
@@ -84,6 +83,8 @@ private slots:
         QCOMPARE(printed.value("settings").toArray(), windowRows);
         QCOMPARE(printed.value("complete").toBool(), true);
         QCOMPARE(printed.value("image").toObject().value("87").toInt(), 146);
+        QCOMPARE(printed.value("image").toObject().size(),
+                 qsizetype(addressesOf({4, 5, 6, 7, 8}).size()));
     }
 
     void calibrationShowsTheControllerAndAgreesWithTheCommandLine() {

@@ -31,8 +31,9 @@ struct WindowOnSimulator {
     // The device is known once the line is open.
     explicit WindowOnSimulator(const sim::ControllerConfig& config)
         : sim(config, 9600), program(QString(), 3) {
-        QObject::connect(&link.reads, &ReadSequencer::readDone,
-                         [this](int, bool failed) { readsDone += failed ? 1000 : 1; });
+        QObject::connect(&link, &ControllerLink::readEnded, [this](int, ReadOutcome outcome) {
+            readsDone += outcome == ReadOutcome::Completed ? 1 : 1000;
+        });
     }
 
     bool start() {

@@ -259,8 +259,10 @@ private slots:
         MemoryImage image = imageWith(bytes);
         const ControllerIdentity identity = settingsIdentityOf(image);
         QVERIFY(applyEntry(setting, typed, image, identity).accepted);
-        for (const auto& [address, value] : stored)
+        for (const auto& [address, value] : stored) {
             QCOMPARE(int(image.at(address)), value);
+            QVERIFY(!image.wasRead(address)); // an entry is no reading of the controller
+        }
         QCOMPARE(formatSetting(setting, image, settingsIdentityOf(image), 0), shown);
     }
 
@@ -276,6 +278,10 @@ private slots:
         QTest::newRow("tenths making 30000") << Bytes{} << 9 << "3000";
         QTest::newRow("too long") << Bytes{} << 37 << "99999999999";
         QTest::newRow("letter as the decimal") << Bytes{} << 0 << "1.x";
+        QTest::newRow("space after the point, tenths") << Bytes{} << 0 << "12. 5";
+        QTest::newRow("space after the point, volts") << Bytes{} << 9 << "14. 4";
+        QTest::newRow("space after the point, whole") << Bytes{} << 7 << "5. 5";
+        QTest::newRow("tab after the point") << Bytes{} << 9 << "14.\t4";
         QTest::newRow("system voltage 100") << Bytes{} << 1 << "100";
         QTest::newRow("system voltage on 96 V") << Bytes{{93, 0x05}} << 1 << "12";
     }

@@ -68,27 +68,31 @@ private slots:
         QCOMPARE(scale.step, step);
     }
 
+    // The image as the history read leaves it: RAM 93 reread, the model byte as read before
+    // (zero when nothing else was read), never the last decode of the current state.
     void voltLabelsFollowTheBatteryCode_data() {
+        QTest::addColumn<int>("byte0");
         QTest::addColumn<int>("code93");
-        QTest::addColumn<int>("systemVoltageIndex");
         QTest::addColumn<int>("bottom");
         QTest::addColumn<int>("top");
         QTest::newRow("12 V") << 0 << 0 << 7 << 18;
-        QTest::newRow("24 V") << 1 << 1 << 14 << 36;
-        QTest::newRow("32 V") << 2 << 2 << 18 << 48;
-        QTest::newRow("36 V") << 3 << 3 << 21 << 54;
-        QTest::newRow("48 V") << 4 << 4 << 28 << 72;
-        QTest::newRow("96 V") << 5 << 5 << 70 << 180;
-        QTest::newRow("high-voltage variant, code 2") << 2 << 7 << 23 << 60;
-        QTest::newRow("upper bits ignored") << 0xF9 << 1 << 14 << 36;
+        QTest::newRow("24 V") << 0 << 1 << 14 << 36;
+        QTest::newRow("32 V") << 130 << 2 << 18 << 48;
+        QTest::newRow("36 V") << 0 << 3 << 21 << 54;
+        QTest::newRow("48 V") << 200 << 4 << 28 << 72;
+        QTest::newRow("96 V, nothing read before") << 0 << 5 << 70 << 180;
+        QTest::newRow("96 V, code 7") << 130 << 7 << 70 << 180;
+        QTest::newRow("120 V variant, code 2") << 242 << 2 << 23 << 60;
+        QTest::newRow("136 V variant, code 0") << 249 << 0 << 70 << 180;
+        QTest::newRow("upper bits ignored") << 0 << 0xF9 << 14 << 36;
     }
     void voltLabelsFollowTheBatteryCode() {
+        QFETCH(int, byte0);
         QFETCH(int, code93);
-        QFETCH(int, systemVoltageIndex);
         QFETCH(int, bottom);
         QFETCH(int, top);
-        const HistoryChart chart = layoutHistoryChart(HistoryMemory().set(93, code93).image(),
-                                                      {0, 0, 0, 0}, {}, systemVoltageIndex);
+        const HistoryChart chart = layoutHistoryChart(
+            HistoryMemory().set(0, byte0).set(93, code93).image(), {0, 0, 0, 0}, {});
         QCOMPARE(textAt(chart, {34, 366})->text, QString::number(bottom)); // beside the baseline
         QCOMPARE(textAt(chart, {34, 58})->text, QString::number(top));     // beside grid line 11
     }
@@ -113,7 +117,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, grey);
         const MemoryImage image = ampHours({100, 150}, {}).image(); // step 5 from 100
-        const HistoryChart chart = layoutHistoryChart(image, {1, 0, 0, 0}, {}, 0);
+        const HistoryChart chart = layoutHistoryChart(image, {1, 0, 0, 0}, {});
         const ChartText* found = textAt(chart, topLeft);
         QVERIFY(found != nullptr);
         QCOMPARE(found->text, text);
@@ -124,10 +128,10 @@ private slots:
 
     void aChartWithoutAhKeepsTheLastAhScale() {
         const MemoryImage image = ampHours({100, 150}, {}).image();
-        const HistoryChart before = layoutHistoryChart(image, {0, 0, 0, 0}, {}, 0);
+        const HistoryChart before = layoutHistoryChart(image, {0, 0, 0, 0}, {});
         QCOMPARE(textAt(before, {2, 64})->text, QStringLiteral("0")); // never scaled yet
-        const HistoryChart charged = layoutHistoryChart(image, {1, 0, 0, 0}, before.ahScale, 0);
-        const HistoryChart volts = layoutHistoryChart(image, {3, 0, 0, 0}, charged.ahScale, 0);
+        const HistoryChart charged = layoutHistoryChart(image, {1, 0, 0, 0}, before.ahScale);
+        const HistoryChart volts = layoutHistoryChart(image, {3, 0, 0, 0}, charged.ahScale);
         QCOMPARE(volts.ahScale.minimum, 100);
         QCOMPARE(volts.ahScale.step, 5);
         QCOMPARE(textAt(volts, {2, 64})->text, QStringLiteral("155"));
@@ -148,7 +152,7 @@ private slots:
         QFETCH(GraphSeriesCodes, series);
         QFETCH(int, width);
         QFETCH(int, seriesDrawn);
-        const HistoryChart chart = layoutHistoryChart(MemoryImage(), series, {}, 0);
+        const HistoryChart chart = layoutHistoryChart(MemoryImage(), series, {});
         QCOMPARE(chart.bars.size(), size_t(30 * seriesDrawn));
         for (const auto& bar : chart.bars)
             QCOMPARE(bar.rect.width(), width);

@@ -42,6 +42,7 @@ private slots:
     void resetLeavesOtherRamAlone_data();
     void resetLeavesOtherRamAlone();
     void takesASettingProgrammedByTheClient();
+    void anotherSitesFrameLeavesTheEnable();
     void answersOnlyItsOwnSite_data();
     void answersOnlyItsOwnSite();
     void logsEveryFrameHeardInOrder();
@@ -50,6 +51,7 @@ private slots:
     void faultsFollowTheirProbability_data();
     void faultsFollowTheirProbability();
     void faultsRepeatWithTheSeed();
+    void lostWritesFollowTheirProbability();
 };
 
 // The frames before the last one prepare the controller; the last one's reply and one memory
@@ -86,6 +88,18 @@ void SimControllerTest::answersFrames_data() {
     QTest::newRow("refused write keeps the enable")
         << QList{plainFrame(202, 10, 0x77), enableEepromWrite(), plainFrame(202, 10, 0x78)}
         << bytes({201}) << Eeprom + 10 << 0x78;
+    QTest::newRow("a read between withdraws the enable")
+        << QList{enableEepromWrite(), plainFrame(20, 10, 0), plainFrame(202, 10, 0x77)}
+        << bytes({243}) << Eeprom + 10 << 0;
+    QTest::newRow("a RAM write between withdraws the enable")
+        << QList{enableEepromWrite(), plainFrame(152, 11, 5), plainFrame(202, 10, 0x77)}
+        << bytes({243}) << Eeprom + 10 << 0;
+    QTest::newRow("a loopback between withdraws the enable")
+        << QList{enableEepromWrite(), plainFrame(187, 0, 0), plainFrame(202, 10, 0x77)}
+        << bytes({243}) << Eeprom + 10 << 0;
+    QTest::newRow("an enable repeated still holds")
+        << QList{enableEepromWrite(), enableEepromWrite(), plainFrame(202, 10, 0x77)}
+        << bytes({201}) << Eeprom + 10 << 0x77;
     QTest::newRow("processor reset answers done")
         << QList{plainFrame(87, 2, 0)} << bytes({201}) << 226 << 0;
     QTest::newRow("reset command elsewhere is not taken")
@@ -168,6 +182,18 @@ void SimControllerTest::takesASettingProgrammedByTheClient() {
     QCOMPARE(controller.imageByte(226), 0);
 }
 
+// Only this controller's own frames come between its enable and its EEPROM write.
+void SimControllerTest::anotherSitesFrameLeavesTheEnable() {
+    ControllerConfig config = stillController();
+    config.site = 3;
+    sim::Controller controller(config);
+    const QList<QByteArray> replies =
+        exchange(controller,
+                 {siteFrame(3, 152, 226, 1), siteFrame(4, 20, 10, 0), siteFrame(3, 202, 10, 0x77)});
+    QCOMPARE(replies, (QList{bytes({201}), QByteArray(), bytes({201})}));
+    QCOMPARE(controller.imageByte(Eeprom + 10), 0x77);
+}
+
 void SimControllerTest::answersOnlyItsOwnSite_data() {
     QTest::addColumn<int>("site");
     QTest::addColumn<QByteArray>("frame");
@@ -230,6 +256,12 @@ void SimControllerTest::faultsAtCertainty_data() {
         << sim::FaultRates{0, 0, 1.0, false} << plainFrame(152, 10, 0) << QList{1} << 0;
     QTest::newRow("silent") << sim::FaultRates{0, 0, 0, true} << plainFrame(20, 221, 0)
                             << QList<int>{} << 0;
+    QTest::newRow("lost RAM write")
+        << sim::FaultRates{0, 0, 0, false, 1.0} << plainFrame(152, 10, 0) << QList<int>{} << 0;
+    QTest::newRow("lost EEPROM write")
+        << sim::FaultRates{0, 0, 0, false, 1.0} << plainFrame(202, 10, 0) << QList<int>{} << 0;
+    QTest::newRow("lost writes spare the reads")
+        << sim::FaultRates{0, 0, 0, false, 1.0} << plainFrame(20, 221, 0) << QList{2} << 0;
 }
 
 void SimControllerTest::faultsAtCertainty() {
@@ -306,6 +338,27 @@ void SimControllerTest::faultsRepeatWithTheSeed() {
     }
     QVERIFY(firstReplies == secondReplies);
     QVERIFY(firstReplies != otherReplies);
+}
+
+// A lost write is neither answered nor taken, yet the line's log shows it was sent.
+void SimControllerTest::lostWritesFollowTheirProbability() {
+    constexpr int Rounds = 2000;
+    constexpr int Address = 10;
+    ControllerConfig config = stillController();
+    config.faults.dropWrites = 0.3;
+    sim::Controller controller(config);
+    controller.setImageByte(Address, 0);
+    int lost = 0;
+    for (int round = 0; round < Rounds; ++round) {
+        const int value = round % 255 + 1; // never what an earlier round left behind
+        const QByteArray reply =
+            sim::joinedBytes(controller.receive(plainFrame(152, Address, value)));
+        const bool taken = controller.imageByte(Address) == value;
+        QCOMPARE(reply.isEmpty(), !taken);
+        lost += taken ? 0 : 1;
+    }
+    QCOMPARE(controller.frames().size(), Rounds);
+    QVERIFY2(qAbs(lost - 0.3 * Rounds) < 0.05 * Rounds, qPrintable(QString::number(lost)));
 }
 
 #include "testmain.h"

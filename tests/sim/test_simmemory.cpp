@@ -9,6 +9,7 @@ using sim::SystemVoltage;
 
 Q_DECLARE_METATYPE(sim::Model)
 Q_DECLARE_METATYPE(sim::SystemVoltage)
+Q_DECLARE_METATYPE(sim::SettingsProfile)
 
 namespace {
 
@@ -101,6 +102,7 @@ private slots:
     void settingsAreKeptInEeprom();
     void settingsAreWithinTheirLimits_data();
     void settingsAreWithinTheirLimits();
+    void alternateSettingsDifferInTheProgrammedBlockOnly();
     void historyHoldsThirtyPlausibleDays();
     void historyTodayMatchesTodaysValues();
     void driftOffKeepsTheImage();
@@ -194,19 +196,26 @@ void SimMemoryTest::settingsAreKeptInEeprom() {
 void SimMemoryTest::settingsAreWithinTheirLimits_data() {
     QTest::addColumn<Model>("model");
     QTest::addColumn<int>("chargeLimit");
+    QTest::addColumn<sim::SettingsProfile>("profile");
 
-    QTest::newRow("VX20") << Model::VX20 << 40;
-    QTest::newRow("VX40") << Model::VX40 << 80;
-    QTest::newRow("VX60") << Model::VX60 << 120;
-    QTest::newRow("VX80") << Model::VX80 << 40;
+    for (const auto profile : {sim::SettingsProfile::Factory, sim::SettingsProfile::Alternate}) {
+        const char* name = profile == sim::SettingsProfile::Factory ? "factory" : "alternate";
+        QTest::addRow("VX20 %s", name) << Model::VX20 << 40 << profile;
+        QTest::addRow("VX40 %s", name) << Model::VX40 << 80 << profile;
+        QTest::addRow("VX60 %s", name) << Model::VX60 << 120 << profile;
+        QTest::addRow("VX80 %s", name) << Model::VX80 << 40 << profile;
+    }
 }
 
 // A client that clamps entries to the limits must be able to write back what it reads.
 void SimMemoryTest::settingsAreWithinTheirLimits() {
     QFETCH(Model, model);
     QFETCH(int, chargeLimit);
+    QFETCH(sim::SettingsProfile, profile);
 
-    const sim::Controller controller(configFor(model, SystemVoltage::V12));
+    ControllerConfig config = configFor(model, SystemVoltage::V12);
+    config.settings = profile;
+    const sim::Controller controller(config);
     const Reading read{controller};
     const QList<std::tuple<int, int, int>> limits{
         {64, 100, 125}, {65, 110, 165}, {66, 1, 15},    {67, 2, 60},          {68, 0, 40},
@@ -227,6 +236,27 @@ void SimMemoryTest::settingsAreWithinTheirLimits() {
     QVERIFY((read.at(89) >> 4) <= 2 && (read.at(89) & 15) <= 3);
     QVERIFY((read.at(91) & 15) <= 11 && (read.at(91) >> 4) <= 14);
     QVERIFY((read.at(92) >> 4) <= 8 && (read.at(92) & 15) <= 6);
+}
+
+// Sending the whole settings list from one profile to the other leaves nothing different.
+void SimMemoryTest::alternateSettingsDifferInTheProgrammedBlockOnly() {
+    ControllerConfig config = configFor(Model::VX40, SystemVoltage::V24);
+    config.drift = false;
+    const sim::Controller factory(config);
+    config.settings = sim::SettingsProfile::Alternate;
+    const sim::Controller alternate(config);
+    const QSet<int> socAmpHours{113, 211}; // follow the battery capacity
+    int changed = 0;
+    for (int index = 0; index < sim::ControllerMemory::ImageSize; ++index) {
+        const bool inBlock =
+            (index >= 64 && index <= 94) || (index >= Eeprom + 14 && index <= Eeprom + 44);
+        if (!inBlock && !socAmpHours.contains(index))
+            QCOMPARE(alternate.imageByte(index), factory.imageByte(index));
+        else if (alternate.imageByte(index) != factory.imageByte(index))
+            ++changed;
+    }
+    QVERIFY2(changed >= 40, qPrintable(QString::number(changed)));
+    QCOMPARE(alternate.imageByte(93), factory.imageByte(93)); // same system voltage
 }
 
 void SimMemoryTest::historyHoldsThirtyPlausibleDays() {

@@ -113,6 +113,14 @@ void SimProgramTest::optionsShapeTheController_data() {
         << QStringList{"--baud", "9600"} << plainFrame(187, 0, 5) << bytes({200, 5});
     QTest::newRow("other fixed baud")
         << QStringList{"--baud", "1200"} << plainFrame(187, 0, 5) << QByteArray();
+    QTest::newRow("alternate settings")
+        << QStringList{"--settings", "alternate"} << plainFrame(20, 87, 0) << bytes({200, 148});
+    QTest::newRow("factory settings")
+        << QStringList{"--settings", "Factory"} << plainFrame(20, 87, 0) << bytes({200, 146});
+    QTest::newRow("every write lost")
+        << QStringList{"--drop-writes", "1"} << plainFrame(152, 10, 5) << QByteArray();
+    QTest::newRow("reads spared from lost writes")
+        << QStringList{"--drop-writes", "1"} << plainFrame(187, 0, 5) << bytes({200, 5});
 }
 
 void SimProgramTest::optionsShapeTheController() {
@@ -158,6 +166,8 @@ void SimProgramTest::refusesBadArguments_data() {
     QTest::newRow("probability above 1") << QStringList{"--drop", "1.5"};
     QTest::newRow("probability not a number") << QStringList{"--noise", "often"};
     QTest::newRow("late data below 0") << QStringList{"--late-data", "-0.1"};
+    QTest::newRow("lost writes above 1") << QStringList{"--drop-writes", "2"};
+    QTest::newRow("unknown settings") << QStringList{"--settings", "custom"};
     QTest::newRow("odd baud") << QStringList{"--baud", "1234"};
     QTest::newRow("negative seed") << QStringList{"--seed", "-1"};
     QTest::newRow("port out of range") << QStringList{"--tcp", "70000"};

@@ -5,7 +5,6 @@
 #include "linkrig.h"
 
 #include "common/languagefonts.h"
-#include "data/identity.h"
 #include "shell/graphstate.h"
 #include "shell/ui/tgraphform.h"
 
@@ -16,11 +15,10 @@
 // The graph window on the fake link, as the program builds it.
 struct GraphWindowRig {
     LinkRig rig;
-    ControllerIdentity identity;
     LanguageFonts fonts;
     GraphState graph;
     AnsweringSaveDialogs dialogs;
-    Tgraphform form{rig.link, identity, fonts, graph, dialogs};
+    Tgraphform form{rig.link, fonts, graph, dialogs};
 
     // Shows the window as the main window's history button does; its activation asks for data.
     bool open() {

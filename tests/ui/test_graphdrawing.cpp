@@ -175,7 +175,7 @@ private slots:
             history(inOut(1200, 400), {{1, inOut(1500, 300)}}).set(93, batteryCode);
         QVERIFY(w.openOn(device));
         const QImage picture = w.picture();
-        const HistoryChart chart = layoutHistoryChart(w.rig.link.image, series, {}, 0);
+        const HistoryChart chart = layoutHistoryChart(w.rig.link.image, series, {});
         QCOMPARE(chart.texts.size(), size_t(82));
         for (const auto& text : chart.texts) {
             int inkPixels = 0;

@@ -1,6 +1,7 @@
 #include "graphwindowrig.h"
 #include "testmain.h"
 
+#include "link/readfailuretexts.h"
 #include "shell/graphtexts.h"
 
 #include <QApplication>
@@ -66,19 +67,59 @@ private slots:
         QCOMPARE(w.rig.direct.sent.size(), frames);
     }
 
-    void aFailedReadKeepsWaitingAndDrawReadsAgain() {
+    void aFailedReadSaysSoAndDrawReadsAgain() {
         GraphWindowRig w;
         QVERIFY(w.open()); // nothing answers
         w.finishRead();
         QCOMPARE(w.rig.done.size(), 1);
         QVERIFY(!w.graph.HistoryValid);
-        QVERIFY(w.child<QLabel>("Waitlab")->isVisible());
+        auto* waitLabel = w.child<QLabel>("Waitlab");
+        auto* progress = w.child<QProgressBar>("waitprogress");
+        auto* failure = w.child<QLabel>("Faillab");
+        QVERIFY(!waitLabel->isVisible() && !progress->isVisible());
+        QVERIFY(failure->isVisible());
+        QCOMPARE(failure->text(), QStringLiteral("Read failed: the controller did not reply."));
 
         const qsizetype frames = w.rig.direct.sent.size();
         QTest::mouseClick(w.child<QPushButton>("Drawbutton"), Qt::LeftButton);
         QCOMPARE(w.rig.direct.sent.size(), frames + 1);
         QCOMPARE(w.rig.addressesSent().last(), 93); // a new history read
-        QCOMPARE(w.child<QProgressBar>("waitprogress")->value(), 0);
+        QVERIFY(waitLabel->isVisible() && progress->isVisible() && !failure->isVisible());
+        QCOMPARE(progress->value(), 0);
+    }
+
+    // A read that does not start leaves no wait behind: the window says why.
+    void aReadThatDoesNotStartSaysWhy_data() {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("port will not open")
+            << "port" << 0 << "Read failed: the port cannot be used.";
+        QTest::newRow("start-up not over")
+            << "startup" << 3 << "Lesen nicht gestartet: die Verbindung ist noch nicht bereit.";
+        QTest::newRow("another read running")
+            << "busy" << 0 << "Read not started: another read is running.";
+    }
+    void aReadThatDoesNotStartSaysWhy() {
+        QFETCH(QString, obstacle);
+        QFETCH(int, language);
+        QFETCH(QString, shown);
+        GraphWindowRig w;
+        w.rig.link.state.LanguageIndex = language;
+        w.rig.direct.failOpen = obstacle == QStringLiteral("port");
+        w.rig.link.state.StartupPending = obstacle == QStringLiteral("startup");
+        if (obstacle == QStringLiteral("busy"))
+            QCOMPARE(w.rig.link.startRead(ReadKind::Current, Requester::Window),
+                     ReadStart::Started);
+        const qsizetype frames = w.rig.direct.sent.size();
+        QVERIFY(w.open());
+        QCOMPARE(w.rig.direct.sent.size(), frames);
+        QVERIFY(!w.graph.HistoryValid);
+        QVERIFY(!w.child<QLabel>("Waitlab")->isVisible());
+        QVERIFY(!w.child<QProgressBar>("waitprogress")->isVisible());
+        auto* failure = w.child<QLabel>("Faillab");
+        QVERIFY(failure->isVisible());
+        QCOMPARE(failure->text(), shown);
     }
 
     void aClickOnTheBackgroundReadsAgain() {
@@ -95,25 +136,49 @@ private slots:
         QCOMPARE(w.rig.addressesSent().size(), 2 * historyReadOrder().size());
     }
 
-    void aPortThatWillNotOpenLeavesTheGraphWaiting() {
-        GraphWindowRig w;
-        w.rig.direct.failOpen = true;
-        QVERIFY(w.open());
-        QCOMPARE(w.rig.link.status.text(StatusPanels::Link), QStringLiteral("Comm Fail"));
-        QVERIFY(w.rig.direct.sent.isEmpty());
-        QVERIFY(!w.graph.HistoryValid);
-        QVERIFY(w.child<QLabel>("Waitlab")->isVisible());
-    }
-
     void aRequestWhileTheLinkIsBusyIsDropped() {
         GraphWindowRig w;
         w.rig.answerFrom(someHistory().bytes);
-        QVERIFY(w.rig.link.startRead(ReadKind::Current, Requester::Window));
+        QCOMPARE(w.rig.link.startRead(ReadKind::Current, Requester::Window), ReadStart::Started);
         QVERIFY(w.open());
         QCOMPARE(w.rig.direct.sent.size(), 1); // only the current-state read's first frame
         w.finishRead();
         QCOMPARE(w.rig.done.last().at(0).toInt(), int(ReadKind::Current));
         QVERIFY(!w.graph.HistoryValid); // not drawn from another read's end
+    }
+
+    void aClickDuringAnotherReadKeepsTheChart() {
+        GraphWindowRig w;
+        QVERIFY(w.openOn(someHistory()));
+        const QImage chart = w.picture();
+        QCOMPARE(w.rig.link.startRead(ReadKind::Current, Requester::Window), ReadStart::Started);
+        const qsizetype frames = w.rig.direct.sent.size();
+        QTest::mouseClick(&w.form, Qt::LeftButton, {}, QPoint(300, 200));
+        QVERIFY(w.graph.HistoryValid);
+        QCOMPARE(w.rig.direct.sent.size(), frames);
+        QVERIFY(!w.child<QLabel>("Waitlab")->isVisible());
+        QCOMPARE(w.picture(), chart);
+    }
+
+    void anActivationDuringItsOwnReadKeepsItsProgress() {
+        GraphWindowRig w;
+        w.rig.answerFrom(someHistory().bytes);
+        QVERIFY(w.open());
+        w.rig.clock.advance(20 * 4);
+        auto* progress = w.child<QProgressBar>("waitprogress");
+        QCOMPARE(progress->value(), 20);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        const qsizetype frames = w.rig.direct.sent.size();
+        w.form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        QCOMPARE(progress->value(), 20);
+        QVERIFY(progress->isVisible() && w.child<QLabel>("Waitlab")->isVisible());
+        QCOMPARE(w.rig.direct.sent.size(), frames);
+        w.finishRead();
+        QVERIFY(w.graph.HistoryValid);
     }
 };
 

@@ -154,7 +154,7 @@ private:
     }
     void tickAndRead() {
         tick();
-        QVERIFY(rig->program.link.engine.state.Busy);
+        QVERIFY(rig->program.link.isBusy());
         rig->runLink();
     }
 

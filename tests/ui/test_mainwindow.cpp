@@ -29,6 +29,16 @@ void typeInto(QLineEdit* edit, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
+// The bounding box of the pixels that differ between two pictures of one widget.
+QRect changedPixels(const QImage& before, const QImage& after) {
+    QRect changed;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+    return changed;
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -105,7 +115,7 @@ private slots:
         rig.runLink();
         QVERIFY(!rig.addressesSent().isEmpty());
         QCOMPARE(rig.addressesSent().first(), firstAddress);
-        QVERIFY(!program.link.engine.state.Busy);
+        QVERIFY(!program.link.isBusy());
 
         QTest::mouseClick(toolButton, Qt::LeftButton);
         QVERIFY(!window->isVisible());
@@ -178,7 +188,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&view));
         QCOMPARE(view.windowTitle(), QStringLiteral("Aktueller Status"));
         QCOMPARE(view.Curstring->item(1, 0)->text(), QStringLiteral("VX Uhrzeit"));
-        QCOMPARE(view.Statelab->text(), QStringLiteral("HAUPTLADUNG"));
+        QCOMPARE(view.Chargetitle->text(), QStringLiteral("Ladestrom"));
         QCOMPARE(view.Waitlab1->text(), QStringLiteral("Warte auf Übertragung"));
     }
 
@@ -199,12 +209,12 @@ private slots:
         Tmainform& main = *rig.program.mainform;
         QTest::mouseClick(main.toolBar->button(2), Qt::LeftButton);
         QTest::mouseClick(main.Langgroup->germanselect, Qt::LeftButton);
-        rig.fonts.answer = QFont(QStringLiteral("DejaVu Serif"), 20);
+        rig.fonts.answer = QFont(QStringLiteral("DejaVu Serif"), 13);
         QTest::mouseClick(main.toolBar->button(2), Qt::LeftButton);
         QTest::mouseClick(main.Langgroup->fontselbut, Qt::LeftButton);
         const LanguageFonts& fonts = rig.program.state.configuration.fonts;
         QCOMPARE(fonts.LangFontName[3], QStringLiteral("DejaVu Serif"));
-        QCOMPARE(fonts.LangFontSize[3], 14);
+        QCOMPARE(fonts.LangFontSize[3], 13);
         QCOMPARE(fonts.LangFontName[0], QStringLiteral("Arial"));
         QCOMPARE(main.font().family(), QStringLiteral("DejaVu Serif"));
         QVERIFY(!main.Langgroup->isVisible());
@@ -321,6 +331,30 @@ private slots:
         rig.confirmer.answer = true;
         QTest::mouseClick(debug.Button1, Qt::LeftButton);
         QVERIFY(debug.lines().isEmpty());
+    }
+
+    // What the caption paints and what the drop-down arrow paints, each found by taking it away.
+    void theToolsArrowStaysClearOfItsCaption() {
+        ProgramRig rig(*store, {QStringLiteral("-debug")});
+        QToolButton* tools = rig.program.mainform->toolBar->button(7);
+        QVERIFY(QTest::qWaitForWindowExposed(rig.program.mainform.get()));
+        const QImage whole = tools->grab().toImage();
+        tools->setText(QString());
+        const QRect caption = changedPixels(whole, tools->grab().toImage());
+        tools->setText(QStringLiteral("TOOLS"));
+        rig.program.mainform->toolBar->setToolsMenu(nullptr);
+        const QRect arrow = changedPixels(whole, tools->grab().toImage());
+        QVERIFY(!caption.isEmpty() && !arrow.isEmpty());
+        QVERIFY2(!caption.adjusted(-1, -1, 1, 1).intersects(arrow),
+                 qPrintable(QStringLiteral("caption %1,%2 %3x%4, arrow %5,%6 %7x%8")
+                                .arg(caption.x())
+                                .arg(caption.y())
+                                .arg(caption.width())
+                                .arg(caption.height())
+                                .arg(arrow.x())
+                                .arg(arrow.y())
+                                .arg(arrow.width())
+                                .arg(arrow.height())));
     }
 
     void hintsShowInTheStatusBar() {

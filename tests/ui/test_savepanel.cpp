@@ -66,7 +66,7 @@ private slots:
                                                panel->Setsavecheck, panel->Calsavecheck};
         for (QCheckBox* check : checks)
             QVERIFY(!check->isEnabled());
-        emit rig->program.link.reads.readDone(readType, true);
+        runRead(readType, true);
         for (int i = 0; i < 4; ++i)
             QCOMPARE(checks.at(static_cast<size_t>(i))->isEnabled(), i == section);
     }
@@ -80,7 +80,7 @@ private slots:
         panel->Datasavecheck->setChecked(true);
         panel->SaveButtonAvailableExecute();
         QVERIFY(!panel->Savebutton->isEnabled());
-        emit rig->program.link.reads.readDone(ReadKind::History, false);
+        runRead(ReadKind::History, false);
         QVERIFY(panel->Savebutton->isEnabled());
         main->sitepanel->Sitespin->setValue(7);
         QVERIFY(!panel->Datasavecheck->isEnabled());
@@ -221,8 +221,18 @@ private slots:
     }
 
 private:
+    // Runs a read of the type on the fake port, answered from a blank controller or, when it is
+    // to fail, not answered at all.
+    void runRead(int readType, bool fails) {
+        const std::vector<int>& addresses = readList(readType);
+        answerReadsFrom(rig->direct, rig->program.link.state, {},
+                        fails ? QSet<int>(addresses.begin(), addresses.end()) : QSet<int>{});
+        QCOMPARE(rig->program.link.startRead(readType, Requester::Window), ReadStart::Started);
+        rig->runLink();
+        QVERIFY(!rig->program.link.isBusy());
+    }
     void chooseHistory() {
-        emit rig->program.link.reads.readDone(ReadKind::History, false);
+        runRead(ReadKind::History, false);
         panel->Datasavecheck->setChecked(true);
         panel->SaveButtonAvailableExecute();
     }

@@ -1,8 +1,8 @@
 #include "common/ui/qtdialogs.h"
 
+#include "common/ui/fontsizedialog.h"
 #include "common/ui/richtextview.h"
 
-#include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -12,10 +12,9 @@
 
 void QtFontChooser::chooseFont(QWidget* parent, const QFont& initial,
                                std::function<void(std::optional<QFont>)> answer) {
-    auto* dialog = new QFontDialog(initial, parent);
-    dialog->setOption(QFontDialog::ScalableFonts);
+    auto* dialog = new FontSizeDialog(initial, parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QFontDialog::finished, dialog, [dialog, answer](int result) {
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, answer](int result) {
         answer(result == QDialog::Accepted ? std::optional<QFont>(dialog->selectedFont())
                                            : std::nullopt);
     });

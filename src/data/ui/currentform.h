@@ -15,7 +15,8 @@ class QTableWidget;
 
 // The current-state window: what the controller is doing now, decoded from the memory image,
 // and a table of its status values. Clicks on the picture read the current state again, on the
-// table the status values.
+// table the status values. Values of a sequence never read without failure show as dashes, and
+// a read that fails says so in the window.
 class TCurrentform : public QWidget {
     Q_OBJECT
 public:
@@ -32,12 +33,15 @@ public:
 
     CurrentPicture* picture;
     QLabel *Typelab, *nomvlab, *Statelab, *soclab;
-    QLabel *Chargelab, *Chargelab2, *Loadlab, *Loadlab2;
+    // The currents and amp-hours of the day: a title label and its value label each.
+    QLabel *Chargetitle, *Chargelab, *Chargelab2, *Loadtitle, *Loadlab, *Loadlab2;
     QLabel *batvlab, *maxminlab, *templab;
-    QLabel *Camphrlab, *camphrlab2, *Lamphrlab, *lamphrlab2;
+    QLabel *Camphrtitle, *Camphrlab, *camphrlab2, *Lamphrtitle, *Lamphrlab, *lamphrlab2;
     QLabel *inlab, *outlab;
     QLabel *Waitlab, *Waitlab1;
     QProgressBar* curprogress;
+    // Between the picture and the table: why the last read did not bring the values.
+    QLabel* Faillab;
     QTableWidget* Curstring;
 
 signals:
@@ -53,18 +57,24 @@ protected:
 private:
     void createLabels();
     void placeLabels();
+    void createFailureLine();
     void createStatusTable();
+    void layOut();
     void bindTexts();
     void connectLink();
     void applyLanguage();
     void applyFonts();
     void redraw();
-    void showTexts(const struct CurrentStateTexts& texts);
+    void showPanel(const struct CurrentStateTexts& texts);
+    void placeTitledValues();
+    void showStatusValues(const struct CurrentStateTexts& texts);
+    void showFailure();
     void showWaitBox(int steps);
     void hideWaitBox();
     void CurstringMouseDown();
     void FormActivate();
     void startRead(int readType);
+    void readEnded(int readType, ReadOutcome outcome);
     QLabel* label(int left, int top, int width = 0, int height = 0);
 
     ControllerLink& link_;
@@ -72,5 +82,13 @@ private:
     CurrentReportTexts& reportTexts_;
     const LanguageFonts& fonts_;
     TextBindings texts_;
+    // Labels placed without a width grow with their text; those with a width alone take the
+    // height of their font.
     std::vector<QLabel*> autoSized_;
+    std::vector<QLabel*> heightFromFont_;
+    // Whether a current-state and a status read have ended without failure in this run.
+    bool currentRead_ = false;
+    bool statusRead_ = false;
+    // What the window says about its last read, none after a read that went well.
+    const TextRow* failure_ = nullptr;
 };

@@ -70,7 +70,7 @@ void Tsetform::FormCreate() {
     createButtons();
     createColumns();
     createWholeListPanel();
-    connect(&link_.reads, &ReadSequencer::readDone, this, &Tsetform::readDone);
+    connect(&link_, &ControllerLink::readEnded, this, &Tsetform::readDone);
     applyLanguage();
     showPage(1);
 }
@@ -112,15 +112,13 @@ void Tsetform::createColumns() {
     sgrid2->setColour(Qt::white);
     sgrid2->setEditHandlers([this](int row) { return sgrid2GetEditText(row); },
                             [this](int row, const QString& text) { sgrid2SetEditText(row, text); });
-    connect(sgrid2, &StringColumn::cellSelected, this,
-            [this](int row) { sgrid2SelectCell(*sgrid2, row); });
+    connect(sgrid2, &StringColumn::cellSelected, this, &Tsetform::sgrid2SelectCell);
     connect(sgrid2, &StringColumn::editorClosed, this, &Tsetform::sgrid2EditorClosed);
     sgrid3 = new StringColumn(this);
     sgrid3->setObjectName(QStringLiteral("sgrid3"));
     sgrid3->setEditHandlers({},
                             [this](int row, const QString& text) { sgrid3SetEditText(row, text); });
-    connect(sgrid3, &StringColumn::cellSelected, this,
-            [this](int row) { sgrid2SelectCell(*sgrid3, row); });
+    connect(sgrid3, &StringColumn::cellSelected, this, &Tsetform::sgrid2SelectCell);
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -165,6 +163,17 @@ void Tsetform::toggleFromToolButton() {
         activateWindow();
     }
     vxprogpanel->hide();
+}
+
+void Tsetform::settingsFileLoaded() {
+    vxbutton->setEnabled(true);
+    if (!isVisible())
+        return;
+    FirstDisplay = false;
+    if (SettingsMode)
+        drawPage(CurrentPage);
+    else
+        caldisplay();
 }
 
 void Tsetform::changeEvent(QEvent* event) {
@@ -276,7 +285,8 @@ void Tsetform::startRead(int readType) {
                                                                 : Requester::Window);
 }
 
-void Tsetform::readDone(int readType, bool failed) {
+void Tsetform::readDone(int readType, ReadOutcome outcome) {
+    const bool failed = outcome != ReadOutcome::Completed;
     if (readType == ReadKind::Calibration) {
         if (!failed)
             link_.valid.CalibrationValid = true;

@@ -28,6 +28,9 @@ public:
     // The main window's tool button: shows and focuses the window, or hides it; the whole-list
     // panel is hidden either way.
     void toggleFromToolButton();
+    // A settings file replaced the image: the whole list can be sent, and a page on screen
+    // shows the file's values at once.
+    void settingsFileLoaded();
 
 signals:
     // The user closed the window; the main window releases its tool button.
@@ -54,7 +57,7 @@ private:
     void sgrid1Click();
     void closeValueEditors();
     void startRead(int readType);
-    void readDone(int readType, bool failed);
+    void readDone(int readType, ReadOutcome outcome);
 
     void showPage(int page);
     void drawPage(int page);
@@ -71,7 +74,7 @@ private:
     void sgrid2EditorClosed(int row);
     void commitCalibration(StringColumn& column, int row, CalibrationPart part,
                            const QString& text);
-    void sgrid2SelectCell(const StringColumn& column, int row);
+    void sgrid2SelectCell();
     void refreshValue(int setting);
     int settingOfRow(int row) const;
     void armSendButton(bool armed);
@@ -105,5 +108,4 @@ private:
     // The next drawing shows names and units only, with red names: at creation, and for a page
     // chosen before it was read, so that no value cell of another page stays open to edits.
     bool FirstDisplay = true;
-    QString SavedCellText;
 };

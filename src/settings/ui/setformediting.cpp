@@ -32,7 +32,7 @@ void Tsetform::sgrid2SetEditText(int row, const QString& text) {
     }
     const int setting = settingOfRow(row);
     const SettingCommit commit =
-        commitSetting(setting, text, link_.image, identity_, link_.engine.state.write);
+        commitSetting(setting, text, link_.image, identity_, link_.preparedWrite());
     if (commit.redrawPage)
         drawPage(CurrentPage);
     else
@@ -55,15 +55,17 @@ void Tsetform::sgrid3SetEditText(int row, const QString& text) {
 void Tsetform::commitCalibration(StringColumn& column, int row, CalibrationPart part,
                                  const QString& text) {
     const std::optional<int> value =
-        ::commitCalibration(row, part, text, link_.image, link_.engine.state.write);
-    column.setCellText(row, value ? QString::number(*value) : SavedCellText);
+        ::commitCalibration(row, part, text, link_.image, link_.preparedWrite());
+    // A refused entry shows what the image holds: the text saved when the cell was selected is
+    // stale once an entry was taken while the cell stayed selected.
+    column.setCellText(row, value ? QString::number(*value)
+                                  : calibrationText(calibrationValue(link_.image, row, part)));
     armSendButton(value.has_value());
     if (value)
         emit beep(1);
 }
 
-void Tsetform::sgrid2SelectCell(const StringColumn& column, int row) {
-    SavedCellText = column.cellText(row);
+void Tsetform::sgrid2SelectCell() {
     armSendButton(false);
 }
 

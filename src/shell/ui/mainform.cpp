@@ -22,6 +22,7 @@
 #include "shell/ui/sitepanel.h"
 #include "shell/ui/statusbar.h"
 #include "shell/ui/toolbarimages.h"
+#include "shell/ui/vxsetpanel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -72,6 +73,7 @@ void Tmainform::createControls() {
     Savepanel->hide();
     Logpanel = new LogPanel(this);
     Logpanel->hide();
+    vxsetpanel = new VxsetPanel(this);
     puTools = new QMenu(this);
     // The single command tool and the options dialog are not part of this program yet.
     puTools->addAction(QStringLiteral("&Send Single Command"))->setEnabled(false);
@@ -80,7 +82,8 @@ void Tmainform::createControls() {
         toolBar->button(number)->setEnabled(false);
     faceControls_ = {exitpanel->exitlab};
     faceControls_ += companel->faceControls();
-    faceControls_ << Statusb;
+    faceControls_ << Statusb << vxsetpanel->setcancelbut << Savepanel->vxsetbutton
+                  << vxsetpanel->setsavebbut << vxsetpanel->setgetbbut << vxsetpanel;
     for (QWidget* control : faceControls_) {
         QFont font = control->font();
         font.setPointSize(FaceControlPointSize);
@@ -108,7 +111,7 @@ void Tmainform::bindTexts() {
     texts_.hint(Savepanel->fileedit, SaveText::fileeditHint);
     texts_.hint(Savepanel->Readbutton, SaveText::ReadbuttonHint);
     texts_.hint(Savepanel->Savebutton, SaveText::SavebuttonHint);
-    texts_.hint(Savepanel->vxsetbutton, SaveText::vxsetbuttonHint);
+    texts_.hint(Savepanel->vxsetbutton, vxsetbuttonHint);
     texts_.caption(Savepanel->Currsavecheck, SaveText::Currsavecheck);
     texts_.hint(Savepanel->Currsavecheck, SaveText::CurrsavecheckHint);
     texts_.caption(Savepanel->Datasavecheck, SaveText::Datasavecheck);
@@ -125,6 +128,10 @@ void Tmainform::bindTexts() {
     texts_.caption(Logpanel->Ratelab, LogText::Ratelab);
     texts_.hint(Logpanel->Logread, LogText::LogreadHint);
     texts_.hint(Logpanel->Lognumedit, LogText::LognumeditHint);
+    texts_.hint(vxsetpanel, vxsetpanelHint);
+    texts_.hint(vxsetpanel->setsavebbut, setsavebbutHint);
+    texts_.hint(vxsetpanel->setgetbbut, setgetbbutHint);
+    texts_.hint(vxsetpanel->setcancelbut, setcancelbutHint);
 }
 
 void Tmainform::connectControls() {
@@ -140,12 +147,17 @@ void Tmainform::connectControls() {
     connect(Savepanel->fileedit, &QLineEdit::textChanged, this,
             [this](const QString& name) { state_.configuration.SaveFileName = name; });
     // Data of a kind has arrived, even from a read that failed: its section may be saved.
-    connect(&link_.reads, &ReadSequencer::readDone, Savepanel, [this](int readType, bool failed) {
-        Savepanel->enableForRead(readType);
-        // Other reads are refused while the log's run, so these two are the log's.
-        if (logReadRunning_ && (readType == ReadKind::Current || readType == ReadKind::Status))
-            logReadFailed_ = logReadFailed_ || failed;
-    });
+    connect(
+        &link_, &ControllerLink::readEnded, Savepanel, [this](int readType, ReadOutcome outcome) {
+            Savepanel->enableForRead(readType);
+            // Other reads are refused while the log's run, so these two are the log's.
+            if (logReadRunning_ && (readType == ReadKind::Current || readType == ReadKind::Status))
+                logReadFailed_ = logReadFailed_ || outcome != ReadOutcome::Completed;
+        });
+    connect(Savepanel->vxsetbutton, &QToolButton::clicked, this, &Tmainform::vxsetbuttonClick);
+    connect(vxsetpanel->setcancelbut, &QToolButton::clicked, this, &Tmainform::setcancelbutClick);
+    connect(vxsetpanel->setsavebbut, &QToolButton::clicked, this, &Tmainform::setsavebbutClick);
+    connect(vxsetpanel->setgetbbut, &QToolButton::clicked, this, &Tmainform::setgetbbutClick);
     connect(sitebutton, &QToolButton::clicked, this, &Tmainform::sitebuttonClick);
     connect(exitpanel->exityesBitBtn, &QToolButton::clicked, this, &QWidget::close);
     connect(exitpanel->exitnoBitBtn, &QToolButton::clicked, this, [this] {
@@ -156,8 +168,8 @@ void Tmainform::connectControls() {
     connect(Langgroup->fontselbut, &QToolButton::clicked, this, &Tmainform::fontselbutClick);
     connect(sitepanel->Sitespin, &QSpinBox::valueChanged, this, &Tmainform::SitespinChange);
     connect(&Timer1, &QTimer::timeout, this, &Tmainform::Timer1Timer);
-    connect(&link_.engine, &TransactionEngine::commFailed, this, [this](int requester) {
-        if (requester == static_cast<int>(Requester::MainWindow))
+    connect(&link_, &ControllerLink::commFailed, this, [this](Requester requester) {
+        if (requester == Requester::MainWindow)
             logReadRunning_ = false;
         if (link_.state.DirectMode && !link_.ports.Comport1.isOpen())
             showPortFailure(link_.ports.Comport1.errorString());
@@ -216,6 +228,7 @@ void Tmainform::ArrangeMainWindow() {
     companel->setGeometry(330, 66, 297, 227);
     Savepanel->setGeometry(368, 40, SavePanel::Width, SavePanel::SaveLayoutHeight);
     Logpanel->setGeometry(325, 66, LogPanel::Width, LogPanel::Height);
+    vxsetpanel->setGeometry(380, 45, 106, 144);
     fitToVisibleControls();
 }
 
@@ -242,13 +255,13 @@ void Tmainform::Timer1Timer() {
     link_.state.StartupPending = false;
     link_.ports.comstatusupdate();
     followLogRate();
-    link_.engine.watchdogStep();
+    link_.watchdogStep();
     if (link_.log.LogReady) {
         link_.log.LogReady = false;
         writeLogEntry();
     }
-    if (schedule_.hourStep(now.time().hour(), link_.engine.state.Busy,
-                           Logpanel->Samplecheck->isChecked(), Logpanel->rateedit->value()))
+    if (schedule_.hourStep(now.time().hour(), link_.isBusy(), Logpanel->Samplecheck->isChecked(),
+                           Logpanel->rateedit->value()))
         startLogRead();
 }
 
@@ -267,7 +280,8 @@ void Tmainform::startLogRead() {
     link_.log.secondPart = false;
     link_.log.LogReady = false;
     logReadFailed_ = false;
-    logReadRunning_ = link_.startRead(ReadKind::Current, Requester::MainWindow);
+    logReadRunning_ =
+        link_.startRead(ReadKind::Current, Requester::MainWindow) == ReadStart::Started;
 }
 
 void Tmainform::writeLogEntry() {
@@ -316,10 +330,7 @@ void Tmainform::ToolButton8Click() {
 }
 
 void Tmainform::ToolButton10Click() {
-    if (Savepanel->isHidden())
-        Savepanel->useSaveLayout();
-    togglePanel(Savepanel);
-    showSavePanelHint();
+    toggleSavePanel(false);
     if (Savepanel->isVisible())
         Savepanel->SaveButtonAvailableExecute();
 }
@@ -329,15 +340,29 @@ QString Tmainform::reportFilePath() const {
 }
 
 void Tmainform::ToolButton11Click() {
-    if (Savepanel->isHidden())
-        Savepanel->usePrintLayout();
+    toggleSavePanel(true);
+}
+
+// Opens the save panel in its save or print form, or closes it; the settings-file panel it
+// opens goes with it.
+void Tmainform::toggleSavePanel(bool printForm) {
+    if (Savepanel->isHidden()) {
+        if (printForm)
+            Savepanel->usePrintLayout();
+        else
+            Savepanel->useSaveLayout();
+    }
     togglePanel(Savepanel);
     showSavePanelHint();
+    if (Savepanel->isHidden()) {
+        vxsetpanel->hide();
+        fitToVisibleControls();
+    }
 }
 
 void Tmainform::showSavePanelHint() {
     const TextRow& hint =
-        Savepanel->printLayout() ? ViewerText::ReportPrintTitle : SaveText::PanelHint;
+        Savepanel->printLayout() ? ViewerText::ReportPrintTitle : MainText::SavepanelHint;
     setHint(Savepanel, text(hint, link_.state.LanguageIndex));
 }
 
@@ -375,11 +400,12 @@ void Tmainform::sitebuttonClick() {
     sitebutton->setText(QString::number(sitepanel->Sitespin->value()));
 }
 
+// Another site is another controller: its settings have to be read before they are shown.
 void Tmainform::SitespinChange(int site) {
     link_.state.siteNumber = site;
     // What was read belongs to the controller at the old site.
     Savepanel->disableAll();
-    link_.valid.SettingsPageValid.fill(false);
+    link_.valid.forgetSettings();
     if (link_.state.SiteMode)
         sitebutton->setText(QString::number(site));
 }

@@ -23,16 +23,18 @@ class LogPanel;
 class LanguageGroup;
 class MainToolBar;
 class PortPanel;
-class SavePanel;
 class QMenu;
 class QToolButton;
+class SavePanel;
 class ShowHintInStatusBar;
 class SitePanel;
 class StatusBar;
+class VxsetPanel;
 
 // What the main window is given from outside: the configuration store (and, where an older
 // layout of it can exist, the key tree to move it from), the port devices, the font dialog, the
-// clock, the command line and the program's version.
+// clock, the command line, the program's version, the message boxes, the file dialogs, the printer
+// and where files are saved.
 struct MainWindowServices {
     ConfigStore& store;
     ConfigKeyTree* oldKeys;
@@ -75,6 +77,7 @@ public:
     SitePanel* sitepanel;
     SavePanel* Savepanel;
     LogPanel* Logpanel;
+    VxsetPanel* vxsetpanel;
     QMenu* puTools;
     QTimer Timer1;
 
@@ -83,6 +86,8 @@ signals:
     void debugWindowWanted();
     // The configuration is written and the ports closed: the other windows go now.
     void formClosed();
+    // A settings file replaced the memory image and every settings page counts as read.
+    void settingsFileLoaded();
     void beep(int count);
 
 protected:
@@ -103,6 +108,7 @@ private:
     void ToolButton8Click();
     void ToolButton10Click();
     void ToolButton11Click();
+    void toggleSavePanel(bool printForm);
     void PrintbuttonClick();
     void showSavePanelHint();
     void followLogRate();
@@ -117,6 +123,15 @@ private:
     void showSiteTexts();
     void decideDebugMode();
     void showPortFailure(const QString& reason);
+
+    // The settings-file panel.
+    void vxsetbuttonClick();
+    void setcancelbutClick();
+    void setsavebbutClick();
+    void setgetbbutClick();
+    void saveSettings(const QString& path);
+    void loadSettings(const QString& path);
+    QString settingsFilter() const;
 
     ControllerLink& link_;
     ShellState& state_;

@@ -1,5 +1,6 @@
 #include "shell/ui/maintoolbar.h"
 
+#include "shell/ui/menuarrowbutton.h"
 #include "shell/ui/toolbarimages.h"
 
 #include <QFrame>
@@ -8,7 +9,7 @@
 
 namespace {
 
-constexpr int Separator = 0;
+constexpr int Separator = 0, ToolsButton = 7;
 // Left to right: button numbers, 0 a separator.
 constexpr std::array<int, 16> Order{1, 2, 3,         Separator, 4,  5,  6,         Separator,
                                     8, 9, Separator, 10,        11, 12, Separator, 7};
@@ -35,7 +36,7 @@ MainToolBar::MainToolBar(QWidget* parent) : QWidget(parent) {
             left += 6;
             continue;
         }
-        auto* button = new QToolButton(this);
+        auto* button = number == ToolsButton ? new MenuArrowButton(this) : new QToolButton(this);
         button->setAutoRaise(true);
         button->setCheckable(isCheckButton(number));
         button->setIconSize(QSize(28, 28));
@@ -44,7 +45,7 @@ MainToolBar::MainToolBar(QWidget* parent) : QWidget(parent) {
         setImage(number, Images[static_cast<size_t>(number - 1)]);
         left += ButtonWidth;
     }
-    QToolButton* tools = button(7);
+    QToolButton* tools = button(ToolsButton);
     tools->setText(QStringLiteral("TOOLS"));
     tools->setIconSize(QSize(20, 20));
     tools->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -58,7 +59,7 @@ void MainToolBar::setImage(int number, int imageIndex) {
 }
 
 void MainToolBar::setToolsMenu(QMenu* menu) {
-    QToolButton* tools = button(7);
+    QToolButton* tools = button(ToolsButton);
     tools->setMenu(menu);
     tools->setPopupMode(menu != nullptr ? QToolButton::InstantPopup : QToolButton::DelayedPopup);
 }

@@ -16,6 +16,17 @@ void QtSaveDialogs::askSaveFileName(QWidget* parent, const QString& caption,
     dialog->open();
 }
 
+void QtSaveDialogs::askOpenFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                    std::function<void(const QString&)> chosen) {
+    auto* dialog = new QFileDialog(parent, caption, QString(), filter);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QFileDialog::fileSelected, dialog,
+                     [chosen = std::move(chosen)](const QString& path) { chosen(path); });
+    dialog->open();
+}
+
 void QtSaveDialogs::showSaveError(QWidget* parent, const QString& caption, const QString& text) {
     auto* box = new QMessageBox(QMessageBox::Warning, caption, text, QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -8,5 +8,7 @@ public:
     void askSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedName,
                          const QString& filter,
                          std::function<void(const QString&)> chosen) override;
+    void askOpenFileName(QWidget* parent, const QString& caption, const QString& filter,
+                         std::function<void(const QString&)> chosen) override;
     void showSaveError(QWidget* parent, const QString& caption, const QString& text) override;
 };

@@ -2,6 +2,7 @@
 
 #include "data/reportfile.h"
 #include "link/readsequences.h"
+#include "shell/ui/toolbarimages.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -20,10 +21,10 @@ SavePanel::SavePanel(QWidget* parent) : ColouredPanel(Qt::yellow, parent) {
         connect(check, &QCheckBox::clicked, this, &SavePanel::SaveButtonAvailableExecute);
         top += 28;
     }
-    vxsetbutton = new QPushButton(QStringLiteral("VX"), this);
-    vxsetbutton->setGeometry(152, 12, 50, 32);
-    // Settings files are not part of this program yet.
-    vxsetbutton->setEnabled(false);
+    vxsetbutton = new QToolButton(this);
+    vxsetbutton->setIcon(toolBarImage(ToolImage::Settings));
+    vxsetbutton->setIconSize(QSize(28, 28));
+    vxsetbutton->setGeometry(152, 10, 50, 36);
     Savebutton = new QPushButton(QStringLiteral("Save"), this);
     Savebutton->setGeometry(152, 50, 50, 32);
     Readbutton = new QPushButton(QStringLiteral("View"), this);

@@ -43,7 +43,7 @@ public:
     QToolButton* btnSave;
     QPushButton* Savebutton;
     QPushButton* Readbutton;
-    QPushButton* vxsetbutton;
+    QToolButton* vxsetbutton; // opens the settings-file panel
     QPushButton* Printbutton;
 
 private:

@@ -1,8 +1,8 @@
 #include "shell/ui/tgraphform.h"
 
 #include "common/languagefonts.h"
-#include "data/identity.h"
 #include "link/controllerlink.h"
+#include "link/readfailuretexts.h"
 #include "shell/graphstate.h"
 #include "shell/graphtexts.h"
 #include "shell/historychart.h"
@@ -41,11 +41,9 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 
 } // namespace
 
-Tgraphform::Tgraphform(ControllerLink& link, const ControllerIdentity& identity,
-                       const LanguageFonts& fonts, GraphState& graph, SaveDialogs& dialogs,
-                       QWidget* parent)
-    : QWidget(parent, Qt::Window), link_(link), identity_(identity), fonts_(fonts), graph_(graph),
-      dialogs_(dialogs) {
+Tgraphform::Tgraphform(ControllerLink& link, const LanguageFonts& fonts, GraphState& graph,
+                       SaveDialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), link_(link), fonts_(fonts), graph_(graph), dialogs_(dialogs) {
     FormCreate();
 }
 
@@ -94,6 +92,14 @@ void Tgraphform::createWaitDisplay() {
     setColour(Waitlab, QPalette::WindowText, Qt::red);
     Waitlab->hide();
 
+    Faillab = new QLabel(this);
+    Faillab->setObjectName(QStringLiteral("Faillab"));
+    Faillab->setGeometry(Waitlab->geometry());
+    Faillab->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Faillab->setWordWrap(true);
+    setColour(Faillab, QPalette::WindowText, Qt::red);
+    Faillab->hide();
+
     waitprogress = new QProgressBar(this);
     waitprogress->setObjectName(QStringLiteral("waitprogress"));
     waitprogress->setGeometry(232, 224, 241, 16);
@@ -115,13 +121,13 @@ void Tgraphform::createSaveAction() {
 }
 
 void Tgraphform::connectLink() {
-    connect(&link_.reads, &ReadSequencer::readStepped, this, [this](int readType) {
+    connect(&link_, &ControllerLink::readStepped, this, [this](int readType) {
         if (readType == ReadKind::History)
             waitprogress->setValue(waitprogress->value() + 1);
     });
-    connect(&link_.reads, &ReadSequencer::readDone, this, [this](int readType, bool failed) {
+    connect(&link_, &ControllerLink::readEnded, this, [this](int readType, ReadOutcome outcome) {
         if (readType == ReadKind::History)
-            drawgraph(failed);
+            drawgraph(outcome);
     });
 }
 
@@ -145,6 +151,7 @@ void Tgraphform::captionupdate() {
     setFont(QFont(face, fonts_.size(lang)));
     daylab->setFont(QFont(QStringLiteral("MS Sans Serif"), chinese ? 11 : 9));
     Waitlab->setFont(QFont(face, chinese ? 16 : 18));
+    Faillab->setFont(Waitlab->font());
     Drawbutton->setFont(QFont(face, chinese ? 12 : 10));
     Drawbutton->resize(Drawbutton->width(), fonts_.size(lang) > 9 ? 28 : 24);
 
@@ -152,6 +159,8 @@ void Tgraphform::captionupdate() {
     setToolTip(text(GraphText::Hint, lang));
     daylab->setText(text(GraphText::DayLabel, lang));
     Waitlab->setText(text(GraphText::Wait, lang));
+    if (failure_ != nullptr)
+        Faillab->setText(text(*failure_, lang));
     Drawbutton->setText(text(GraphText::DrawCaption, lang));
     Drawbutton->setToolTip(text(GraphText::DrawHint, lang));
     const auto lists = seriesLists();
@@ -182,7 +191,10 @@ void Tgraphform::FormActivate() {
     getgraph();
 }
 
+// A click during a read is ignored: the chart on show stays.
 void Tgraphform::FormClick() {
+    if (link_.runningRead() != 0)
+        return;
     graph_.HistoryValid = false;
     getgraph();
 }
@@ -193,35 +205,61 @@ void Tgraphform::Comb1Change(int list, int code) {
     Drawbutton->setFocus();
 }
 
+// While its own read runs the window keeps waiting; another read holds the history back.
 void Tgraphform::getgraph() {
     if (graph_.HistoryValid) {
         showChart();
         return;
     }
+    const int running = link_.runningRead();
+    if (running == ReadKind::History)
+        return;
+    if (running != 0) {
+        showFailure(ReadFailureText::LinkBusy);
+        return;
+    }
+    startRead();
+}
+
+void Tgraphform::startRead() {
     showWaiting();
     link_.status.setText(StatusPanels::Link, text(GraphText::Start, language()));
-    link_.startRead(ReadKind::History, Requester::Window);
+    if (const ReadStart start = link_.startRead(ReadKind::History, Requester::Window);
+        start != ReadStart::Started)
+        showFailure(startFailureText(start));
 }
 
 // A failed read leaves the history marked absent, so the next request reads again.
-void Tgraphform::drawgraph(bool failed) {
-    if (!failed)
+void Tgraphform::drawgraph(ReadOutcome outcome) {
+    if (outcome == ReadOutcome::Completed)
         graph_.HistoryValid = true;
     if (graph_.HistoryValid)
         showChart();
+    else
+        showFailure(readFailureText(outcome));
 }
 
 void Tgraphform::showWaiting() {
     saveImageAction->setEnabled(false);
+    Faillab->hide();
     Waitlab->show();
     waitprogress->setValue(0);
     waitprogress->show();
     update();
 }
 
+void Tgraphform::showFailure(const TextRow& failure) {
+    failure_ = &failure;
+    waitprogress->hide();
+    Waitlab->hide();
+    Faillab->setText(text(failure, language()));
+    Faillab->show();
+}
+
 void Tgraphform::showChart() {
     waitprogress->hide();
     Waitlab->hide();
+    Faillab->hide();
     saveImageAction->setEnabled(true);
     update();
 }
@@ -229,8 +267,7 @@ void Tgraphform::showChart() {
 void Tgraphform::paintEvent(QPaintEvent*) {
     if (!graph_.HistoryValid)
         return;
-    const HistoryChart chart = layoutHistoryChart(link_.image, graph_.GraphSeries, graph_.ahScale,
-                                                  identity_.SystemVoltageIndex);
+    const HistoryChart chart = layoutHistoryChart(link_.image, graph_.GraphSeries, graph_.ahScale);
     graph_.ahScale = chart.ahScale;
     QPainter painter(this);
     paintHistoryChart(painter, chart);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "common/texts.h"
+#include "link/readresults.h"
+
 #include <QWidget>
 #include <array>
 
 class ControllerLink;
-struct ControllerIdentity;
 struct GraphState;
 struct LanguageFonts;
 class SaveDialogs;
@@ -16,12 +18,13 @@ class QPushButton;
 
 // The history graph window: up to four series of the 30-day history as bars side by side,
 // chosen in four colour-coded lists. It reads the history when it holds none that was read
-// without failure; a click on its background reads it again.
+// without failure; a click on its background reads it again. A read that fails or does not
+// start says why in the window.
 class Tgraphform : public QWidget {
     Q_OBJECT
 public:
-    Tgraphform(ControllerLink& link, const ControllerIdentity& identity, const LanguageFonts& fonts,
-               GraphState& graph, SaveDialogs& dialogs, QWidget* parent = nullptr);
+    Tgraphform(ControllerLink& link, const LanguageFonts& fonts, GraphState& graph,
+               SaveDialogs& dialogs, QWidget* parent = nullptr);
 
     // The main window's history button: hides the window when it is shown; otherwise shows it
     // with fresh captions and lists and gives it the focus. True when it is now shown.
@@ -53,8 +56,10 @@ private:
     void FormClick();
     void Comb1Change(int list, int code);
     void getgraph();
-    void drawgraph(bool failed);
+    void drawgraph(ReadOutcome outcome);
+    void startRead();
     void showWaiting();
+    void showFailure(const TextRow& failure);
     void showChart();
     void saveImage();
     void writeImage(const QImage& image, const QString& path);
@@ -62,7 +67,6 @@ private:
     std::array<QComboBox*, 4> seriesLists() const { return {Comb1, comb2, Comb3, Comb4}; }
 
     ControllerLink& link_;
-    const ControllerIdentity& identity_;
     const LanguageFonts& fonts_;
     GraphState& graph_;
     SaveDialogs& dialogs_;
@@ -75,5 +79,8 @@ private:
     QLabel* daylab = nullptr;
     QLabel* Waitlab = nullptr;
     QProgressBar* waitprogress = nullptr;
+    // In the wait label's place: why the history is not there.
+    QLabel* Faillab = nullptr;
+    const TextRow* failure_ = nullptr;
     QAction* saveImageAction = nullptr;
 };

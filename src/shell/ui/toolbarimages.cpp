@@ -259,3 +259,15 @@ QPixmap fontGlyph() {
         p.drawText(QRect(0, 0, Side, Side), Qt::AlignCenter, QStringLiteral("Aa"));
     });
 }
+
+QPixmap openFolderGlyph() {
+    return draw([](QPainter& p) {
+        p.setPen(pen(QColor(120, 90, 20), 2));
+        p.setBrush(QColor(250, 210, 100));
+        p.drawPolygon(QPolygonF({{3, 9}, {12, 9}, {15, 12}, {27, 12}, {27, 27}, {3, 27}}));
+        p.setPen(pen(QColor(0, 110, 0), 3));
+        p.drawLine(15, 24, 15, 15);
+        p.drawLine(11, 19, 15, 15);
+        p.drawLine(19, 19, 15, 15);
+    });
+}

@@ -17,7 +17,8 @@ QPixmap toolBarImage(int index);
 QIcon toolBarIcon(int index);
 // The flag of a language 0..3, as wide as the tool bar's images.
 QPixmap languageFlag(int languageIndex);
-// Glyphs of the exit panel's buttons and the font button.
+// Glyphs of the exit panel's buttons, the font button and the settings-file panel's load button.
 QPixmap confirmGlyph();
 QPixmap cancelGlyph();
 QPixmap fontGlyph();
+QPixmap openFolderGlyph();

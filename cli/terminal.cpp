@@ -1,0 +1,22 @@
+#include "terminal.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+void printError(const QString& message) {
+    std::fprintf(stderr, "tarvik-cli: %s\n", qPrintable(message));
+}
+
+void writeOutput(const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+void showProgress(int done, int total) {
+    if (isatty(fileno(stderr)) == 0)
+        return;
+    std::fprintf(stderr, "\rReading %d/%d", done, total);
+    if (done == total)
+        std::fprintf(stderr, "\r%*s\r", 20, "");
+    std::fflush(stderr);
+}

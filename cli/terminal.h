@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// What tarvik-cli puts on the terminal: results on standard output, errors and the progress
+// line on standard error.
+void printError(const QString& message);
+void writeOutput(const QByteArray& bytes);
+// "Reading 12/40", redrawn in place, and only when standard error is a terminal.
+void showProgress(int done, int total);
