@@ -52,10 +52,12 @@ int main(int argc, char* argv[]) {
     QtFontChooser fontChooser;
     QtConfirmer confirmer;
     QtSaveDialogs saveDialogs;
+    QtMessageBoxes messageBoxes;
+    QtDocumentPrinter printer;
 
     Program program(ProgramServices{direct, modem, clock, store, oldKeys, portMap, serialPorts,
-                                    fontChooser, confirmer, saveDialogs, line.programArguments,
-                                    QApplication::applicationVersion()});
+                                    fontChooser, confirmer, saveDialogs, messageBoxes, printer,
+                                    line.programArguments, QApplication::applicationVersion()});
     if (simulator)
         program.useDirectDeviceForRun(simulator->devicePath());
     QObject::connect(&program, &Program::finished, &app, &QApplication::quit);

@@ -3,9 +3,13 @@
 #include "link/trace.h"
 #include "link/ui/portpanel.h"
 #include "shell/configurationio.h"
+#include "shell/ui/logpanel.h"
 #include "shell/ui/maintoolbar.h"
+#include "shell/ui/savepanel.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -28,13 +32,16 @@ void Program::createWindows(const ProgramServices& services) {
     mainform = std::make_unique<Tmainform>(
         link, state,
         MainWindowServices{services.store, services.oldKeys, services.portMap, services.serialPorts,
-                           services.fontChooser, services.saveDialogs, services.clock,
-                           services.arguments, services.programVersion});
+                           services.fontChooser, services.clock, services.arguments,
+                           services.programVersion, services.messageBoxes, services.saveDialogs,
+                           services.printer, services.saveLocations});
     setform = std::make_unique<Tsetform>(link, state.identity, state.configuration.fonts);
     currentform = std::make_unique<TCurrentform>(link, state.identity, state.currentTexts,
                                                  state.configuration.fonts);
     graphform = std::make_unique<Tgraphform>(link, state.configuration.fonts, state.graph,
                                              services.saveDialogs);
+    readform = std::make_unique<TReadform>(link.state.LanguageIndex, state.configuration.fonts,
+                                           services.printer);
     debugform = std::make_unique<TForm1>(link.trace, services.confirmer);
 }
 
@@ -60,6 +67,12 @@ void Program::connectWindows() {
         debugform->appendline(traceTimestamp(clock_.now()) +
                               QStringLiteral(" Debug Window Opened"));
     });
+    // The viewer shows the report or the log, read afresh each time it opens; a click while it
+    // shows either file hides it.
+    connect(mainform->Savepanel->Readbutton, &QPushButton::clicked, this,
+            [this] { toggleViewer(mainform->reportFilePath()); });
+    connect(mainform->Logpanel->Logread, &QPushButton::clicked, this,
+            [this] { toggleViewer(mainform->logFilePath()); });
     connect(mainform.get(), &Tmainform::formClosed, this, &Program::shutDown);
 }
 
@@ -68,6 +81,15 @@ void Program::connectToolWindow(int button, std::function<bool()> showOrHide) {
     connect(
         toolButton, &QToolButton::clicked, this,
         [toolButton, showOrHide = std::move(showOrHide)] { toolButton->setChecked(showOrHide()); });
+}
+
+void Program::toggleViewer(const QString& fileName) {
+    if (readform->isVisible()) {
+        readform->hide();
+        return;
+    }
+    readform->FormActivate(fileName);
+    readform->show();
 }
 
 void Program::releaseToolButton(int button) {
@@ -89,6 +111,7 @@ void Program::connectBeeps() {
     connect(&link.ports, &LinkPorts::beep, this, beep);
     connect(&link, &ControllerLink::beep, this, beep);
     connect(setform.get(), &Tsetform::beep, this, beep);
+    connect(readform.get(), &TReadform::beep, this, beep);
     connect(mainform.get(), &Tmainform::beep, this, beep);
 }
 
@@ -107,6 +130,7 @@ void Program::shutDown() {
     setform.reset();
     currentform.reset();
     graphform.reset();
+    readform.reset();
     debugform.reset();
     options_.MainFormLeft = mainform->x();
     options_.MainFormTop = mainform->y();

@@ -2,6 +2,7 @@
 
 #include "common/ui/dialogseams.h"
 #include "data/ui/currentform.h"
+#include "data/ui/readform.h"
 #include "link/controllerlink.h"
 #include "link/ui/debugform.h"
 #include "settings/ui/setform.h"
@@ -26,8 +27,12 @@ struct ProgramServices {
     FontChooser& fontChooser;
     Confirmer& confirmer;
     SaveDialogs& saveDialogs;
+    MessageBoxes& messageBoxes;
+    DocumentPrinter& printer;
     QStringList arguments; // after the program name
     QString programVersion;
+    // Where a report named without a folder is saved.
+    SaveLocations saveLocations = SaveLocations::ofThisProgram();
 };
 
 // The whole program: the link and the shell's state, and every window, created once in their
@@ -48,6 +53,7 @@ public:
     std::unique_ptr<Tsetform> setform;
     std::unique_ptr<TCurrentform> currentform;
     std::unique_ptr<Tgraphform> graphform;
+    std::unique_ptr<TReadform> readform;
     std::unique_ptr<TForm1> debugform;
 
 signals:
@@ -60,6 +66,7 @@ private:
     // A check button of the tool bar that shows and hides a window: down while it is shown.
     void connectToolWindow(int button, std::function<bool()> showOrHide);
     void releaseToolButton(int button);
+    void toggleViewer(const QString& fileName);
     void connectBeeps();
     void placeMainWindow();
     void shutDown();

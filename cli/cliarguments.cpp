@@ -15,16 +15,70 @@ bool takeValue(const QStringList& args, int& i, QString& value, QString& error) 
     return true;
 }
 
+bool parseSections(const QString& value, ReportRequest& report, QString& error) {
+    report.sections = value.split(u',', Qt::SkipEmptyParts);
+    for (const QString& section : std::as_const(report.sections)) {
+        if (!reportSectionNames().contains(section)) {
+            error = QStringLiteral("--sections takes a list of %1")
+                        .arg(reportSectionNames().join(u','));
+            return false;
+        }
+    }
+    if (report.sections.isEmpty()) {
+        error = QStringLiteral("--sections names no section");
+        return false;
+    }
+    return true;
+}
+
+// "log" takes --csv FILE; the read commands take --csv alone as their output format.
+bool isLogCommand(const QStringList& args) {
+    return args.contains(QLatin1String("log")) && !args.contains(QLatin1String("read"));
+}
+
 bool parseOption(const QStringList& args, int& i, CliArguments& out,
                  std::optional<OutputFormat>& formatAsked, QString& error) {
     const QString& arg = args.at(i);
     QString value;
     if (arg == QLatin1String("--json")) {
         formatAsked = OutputFormat::Json;
+    } else if (arg == QLatin1String("--csv") && isLogCommand(args)) {
+        if (!takeValue(args, i, out.log.csvFile, error))
+            return false;
+    } else if (arg == QLatin1String("--pdf")) {
+        if (!takeValue(args, i, out.report.pdfFile, error))
+            return false;
+    } else if (arg == QLatin1String("--log-file")) {
+        if (!takeValue(args, i, out.log.logFile, error))
+            return false;
     } else if (arg == QLatin1String("--csv")) {
         formatAsked = OutputFormat::Csv;
     } else if (arg == QLatin1String("--debug")) {
         out.debug = true;
+    } else if (arg == QLatin1String("--append") || arg == QLatin1String("--overwrite")) {
+        const auto existing = arg == QLatin1String("--append") ? ReportRequest::Existing::Append
+                                                               : ReportRequest::Existing::Overwrite;
+        if (out.report.existing != ReportRequest::Existing::Refuse &&
+            out.report.existing != existing) {
+            error = QStringLiteral("--append and --overwrite exclude each other");
+            return false;
+        }
+        out.report.existing = existing;
+    } else if (arg == QLatin1String("--text")) {
+        // The view's only output; accepted so scripts may say what they expect.
+    } else if (arg == QLatin1String("--sections")) {
+        if (!takeValue(args, i, value, error) || !parseSections(value, out.report, error))
+            return false;
+    } else if (arg == QLatin1String("--language")) {
+        if (!takeValue(args, i, value, error))
+            return false;
+        out.report.language = static_cast<int>(reportLanguageNames().indexOf(value));
+        out.log.language = out.report.language;
+        if (out.report.language < 0) {
+            error = QStringLiteral("--language must be one of %1")
+                        .arg(reportLanguageNames().join(u'|'));
+            return false;
+        }
     } else if (arg == QLatin1String("--port")) {
         if (!takeValue(args, i, out.port, error))
             return false;
@@ -52,6 +106,13 @@ bool parseOption(const QStringList& args, int& i, CliArguments& out,
     return true;
 }
 
+bool requirePort(const CliArguments& out, QString& error) {
+    if (!out.port.isEmpty())
+        return true;
+    error = QStringLiteral("--port DEVICE is required (a device path, COMn or tcp://HOST:PORT)");
+    return false;
+}
+
 } // namespace
 
 QString readNames() {
@@ -63,7 +124,8 @@ QString readNames() {
 
 namespace {
 
-// The command words: "read NAME", "backup FILE" or "diff FILE".
+// The command words: "read NAME", "backup FILE", "diff FILE", "report FILE", "log" or
+// "view FILE".
 bool parseCommand(const QStringList& words, CliArguments& out, QString& error) {
     const QString verb = words.value(0);
     if (words.size() == 2 && verb == QLatin1String("read")) {
@@ -79,8 +141,26 @@ bool parseCommand(const QStringList& words, CliArguments& out, QString& error) {
         out.file = words.at(1);
         return true;
     }
+    if (words.size() == 2 && verb == QLatin1String("view")) {
+        out.command = CliCommand::View;
+        out.file = words.at(1);
+        return true;
+    }
+    if (words.size() == 1 && verb == QLatin1String("log")) {
+        out.command = CliCommand::Log;
+        return true;
+    }
+    if (words.size() == 2 && verb == QLatin1String("report")) {
+        out.command = CliCommand::Report;
+        out.report.file = words.at(1);
+        if (out.report.sections.isEmpty())
+            out.report.sections = reportSectionNames();
+        return true;
+    }
     error =
-        QStringLiteral("expected one command: read %1, backup FILE or diff FILE").arg(readNames());
+        QStringLiteral("expected one command: read %1, backup FILE, diff FILE, report FILE, log "
+                       "or view FILE")
+            .arg(readNames());
     return false;
 }
 
@@ -88,10 +168,13 @@ std::vector<OutputFormat> formatsOf(const CliArguments& out) {
     switch (out.command) {
     case CliCommand::Read:
         return out.read->formats;
-    case CliCommand::Backup:
-        return {OutputFormat::Text};
     case CliCommand::Diff:
         return {OutputFormat::Text, OutputFormat::Json};
+    case CliCommand::Backup:
+    case CliCommand::Report:
+    case CliCommand::Log:
+    case CliCommand::View:
+        return {OutputFormat::Text};
     }
     return {};
 }
@@ -104,6 +187,12 @@ QString commandName(const CliArguments& out) {
         return QStringLiteral("backup");
     case CliCommand::Diff:
         return QStringLiteral("diff");
+    case CliCommand::Report:
+        return QStringLiteral("report");
+    case CliCommand::Log:
+        return QStringLiteral("log");
+    case CliCommand::View:
+        return QStringLiteral("view");
     }
     return {};
 }
@@ -134,11 +223,9 @@ std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& 
         error = QStringLiteral("%1 has no such output format").arg(commandName(out));
         return std::nullopt;
     }
-    if (out.port.isEmpty()) {
-        error =
-            QStringLiteral("--port DEVICE is required (a device path, COMn or tcp://HOST:PORT)");
+    // Viewing a file needs no controller.
+    if (out.command != CliCommand::View && !requirePort(out, error))
         return std::nullopt;
-    }
     return out;
 }
 
@@ -148,10 +235,15 @@ QString cliUsage() {
                "                  read %1 [--json|--csv]\n"
                "                  backup FILE.stp\n"
                "                  diff FILE.stp [--json]\n"
+               "       tarvik-cli --port DEVICE ... report FILE [--sections %4]\n"
+               "                  [--append|--overwrite] [--language en|fr|zh|de] [--pdf "
+               "FILE.pdf]\n"
+               "       tarvik-cli --port DEVICE ... log [--log-file FILE] [--csv FILE]\n"
+               "       tarvik-cli view FILE [--text]\n"
                "       tarvik-cli --help\n"
                "DEVICE is a device path (/dev/ttyUSB0), a COM number (COM3) or a "
                "serial-over-network\n"
                "adapter (tcp://HOST:PORT). The baud rate is %3 unless --baud says otherwise.\n")
         .arg(readNames(), LinkPorts::BaudTexts.join(u'|'),
-             LinkPorts::BaudTexts.at(CliArguments{}.baudIndex));
+             LinkPorts::BaudTexts.at(CliArguments{}.baudIndex), reportSectionNames().join(u','));
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "logcommand.h"
 #include "readcommands.h"
+#include "reportcommand.h"
 
 #include "shell/shellconfiguration.h"
 
@@ -8,7 +10,7 @@
 #include <QStringList>
 #include <optional>
 
-enum class CliCommand { Read, Backup, Diff };
+enum class CliCommand { Read, Backup, Diff, Report, Log, View };
 
 // What the user asked tarvik-cli to do.
 struct CliArguments {
@@ -18,9 +20,11 @@ struct CliArguments {
     int site = -1;                                  // site mode when 0..240
     CliCommand command = CliCommand::Read;
     const ReadCommand* read = nullptr; // what "read <name>" names
-    QString file;                      // the settings file of "backup" and "diff"
+    QString file;                      // the settings file of "backup" and "diff", or "view" FILE
     OutputFormat format = OutputFormat::Text;
     bool debug = false;
+    ReportRequest report;
+    LogRequest log;
 };
 
 // Parses the arguments after the program name; on failure returns nothing and sets error.

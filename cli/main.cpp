@@ -1,14 +1,21 @@
 #include "cliarguments.h"
 #include "readsession.h"
+#include "reportcommand.h"
+#include "reportpdf.h"
 #include "settingsfilecommands.h"
 #include "terminal.h"
+#include "viewcommand.h"
 
+#include "data/viewertexts.h"
 #include "link/controllerlink.h"
 #include "platform/qt/deviceport.h"
 #include "platform/qt/qtticktimer.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -32,12 +39,102 @@ int runRead(ControllerLink& link, const CliArguments& args) {
                     });
 }
 
+bool wantsPdf(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--pdf") == 0)
+            return true;
+    return false;
+}
+
+int viewFile(const QString& path) {
+    QByteArray text;
+    QString error;
+    if (!viewFileText(path, text, error)) {
+        printError(error);
+        return 1;
+    }
+    writeOutput(text);
+    return 0;
+}
+
+// One entry from the reads just done, unless the port could not be used at all.
+int finishLog(const CliArguments& args, const ControllerLink& link, const ReadRunner& runner,
+              bool complete, const WallClock& clock) {
+    if (!runner.portOpened())
+        return 1;
+    QString error;
+    const LogWriteResult result = writeCliLogEntry(link, args.log, clock.now(), !complete, error);
+    if (result == LogWriteResult::DiskFull)
+        printError(QStringLiteral("%1: the disk is full; no entry written").arg(args.log.logFile));
+    else if (result == LogWriteResult::Failed)
+        printError(error);
+    else if (!complete)
+        printError(QStringLiteral("the entry is marked as a failed read"));
+    return complete && result == LogWriteResult::Written ? 0 : 1;
+}
+
+// "log": reads the current state and status and writes one entry, also after a failed read.
+int runLog(ControllerLink& link, const CliArguments& args, const WallClock& clock) {
+    return runReads(link, {ReadKind::Current, ReadKind::Status},
+                    [&](const ReadRunner& runner, bool complete, const QString& reason) {
+                        if (!complete)
+                            printError(reason);
+                        return finishLog(args, link, runner, complete, clock);
+                    });
+}
+
+// The reads are done: the report is saved, and also written as PDF when asked.
+int finishReport(const CliArguments& args, ControllerLink& link, bool complete,
+                 const WallClock& clock) {
+    if (!complete) {
+        printError(QStringLiteral("no report written to %1").arg(args.report.file));
+        return 1;
+    }
+    const QDateTime now = clock.now();
+    QString error;
+    if (!writeReport(link, args.report, now, error)) {
+        printError(QStringLiteral("%1: %2").arg(args.report.file, error));
+        return 1;
+    }
+    if (args.report.pdfFile.isEmpty())
+        return 0;
+    RichDocument document;
+    RichComposer edit(document);
+    composeReport(edit, link, args.report, now);
+    const QString title = text(ViewerText::ReportPrintTitle, args.report.language);
+    if (!writeDocumentPdf(args.report.pdfFile, document, title, error)) {
+        printError(QStringLiteral("%1: %2").arg(args.report.pdfFile, error));
+        return 1;
+    }
+    return 0;
+}
+
+// "report FILE": nothing is read for a report that could not be written.
+int runReport(ControllerLink& link, const CliArguments& args, const WallClock& clock) {
+    if (QString error; !reportMayBeWritten(args.report, error)) {
+        printError(error);
+        return 1;
+    }
+    return runReads(link, reportReadTypes(args.report),
+                    [&](const ReadRunner&, bool complete, const QString& reason) {
+                        if (!complete)
+                            printError(reason);
+                        return finishReport(args, link, complete, clock);
+                    });
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Laying out a PDF needs fonts, so a PDF report runs as a (window-less) GUI application.
+    const bool pdf = wantsPdf(argc, argv);
+    if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> application =
+        pdf ? std::make_unique<QGuiApplication>(argc, argv)
+            : std::make_unique<QCoreApplication>(argc, argv);
     QString error;
-    const auto args = parseCliArguments(app.arguments().mid(1), error);
+    const auto args = parseCliArguments(application->arguments().mid(1), error);
     if (!args) {
         printError(error);
         std::fputs(qPrintable(cliUsage()), stderr);
@@ -47,6 +144,8 @@ int main(int argc, char* argv[]) {
         std::fputs(qPrintable(cliUsage()), stdout);
         return 0;
     }
+    if (args->command == CliCommand::View)
+        return viewFile(args->file);
 
     QtTickTimerSource timers;
     PortMap portMap;
@@ -71,6 +170,11 @@ int main(int argc, char* argv[]) {
         return runBackup(link, args->file);
     case CliCommand::Diff:
         return runDiff(link, args->file, args->format);
+    case CliCommand::Report:
+        return runReport(link, *args, clock);
+    case CliCommand::Log:
+        return runLog(link, *args, clock);
+    case CliCommand::View:
     case CliCommand::Read:
         break;
     }

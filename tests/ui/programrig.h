@@ -10,11 +10,15 @@
 
 #include "program.h"
 
+#include <QDir>
+#include <QTemporaryDir>
+
 // The whole program on fake ports, virtual ticks, a store in memory and dialogs the test answers.
 struct ProgramRig {
     explicit ProgramRig(MemoryConfigStore& store, const QStringList& arguments = {})
         : program(ProgramServices{direct, modem, clock, store, &store, portMap, lister, fonts,
-                                  confirmer, saveDialogs, arguments, QStringLiteral("2.10.7")}) {
+                                  confirmer, saveDialogs, messageBoxes, printer, arguments,
+                                  QStringLiteral("2.10.7"), saveLocations()}) {
         program.mainform->show();
     }
 
@@ -46,5 +50,14 @@ struct ProgramRig {
     FakeFontChooser fonts;
     FakeConfirmer confirmer;
     AnsweringSaveDialogs saveDialogs;
+    FakeMessageBoxes messageBoxes;
+    PdfPrinter printer;
+    // The program's folder (writable) and the documents folder, both inside a folder of the test.
+    QTemporaryDir saveFolder;
+    SaveLocations saveLocations() const {
+        QDir(saveFolder.path()).mkdir(QStringLiteral("program"));
+        return {saveFolder.filePath(QStringLiteral("program")), true,
+                saveFolder.filePath(QStringLiteral("documents"))};
+    }
     Program program;
 };

@@ -35,6 +35,8 @@ private slots:
         FakeFontChooser fonts;
         FakeConfirmer confirmer;
         AnsweringSaveDialogs saveDialogs;
+        FakeMessageBoxes messageBoxes;
+        PdfPrinter printer;
         Program program(ProgramServices{direct,
                                         modem,
                                         clock,
@@ -45,6 +47,8 @@ private slots:
                                         fonts,
                                         confirmer,
                                         saveDialogs,
+                                        messageBoxes,
+                                        printer,
                                         {},
                                         QStringLiteral("1.0")});
         program.useDirectDeviceForRun(simulator.devicePath());

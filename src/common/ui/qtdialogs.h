@@ -14,3 +14,16 @@ public:
     void confirm(QWidget* parent, const QString& question,
                  std::function<void(bool)> answer) override;
 };
+
+class QtMessageBoxes : public MessageBoxes {
+public:
+    void inform(QWidget* parent, const QString& text) override;
+    void warn(QWidget* parent, const QString& text) override;
+    void askFileAction(QWidget* parent, const QString& caption, const QString& text,
+                       std::function<void(FileAction)> answer) override;
+};
+
+class QtDocumentPrinter : public DocumentPrinter {
+public:
+    void print(QWidget* parent, const QTextDocument& document, const QString& title) override;
+};

@@ -1,16 +1,22 @@
 #include "shell/ui/mainform.h"
 
 #include "common/ui/languagefont.h"
+#include "common/ui/richtextview.h"
+#include "data/logfile.h"
+#include "data/viewertexts.h"
 #include "link/portfailuretexts.h"
 #include "link/ui/comportedit.h"
 #include "link/ui/portpanel.h"
 #include "shell/configmigration.h"
 #include "shell/configurationio.h"
 #include "shell/fontchoice.h"
+#include "shell/logpaneltexts.h"
 #include "shell/mainwindowtexts.h"
+#include "shell/savepaneltexts.h"
 #include "shell/startup.h"
 #include "shell/ui/exitpanel.h"
 #include "shell/ui/languagegroup.h"
+#include "shell/ui/logpanel.h"
 #include "shell/ui/maintoolbar.h"
 #include "shell/ui/savepanel.h"
 #include "shell/ui/showhintinstatusbar.h"
@@ -20,13 +26,18 @@
 #include "shell/ui/vxsetpanel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTextDocument>
 #include <QToolButton>
 #include <algorithm>
 
@@ -39,7 +50,9 @@ constexpr int FaceControlPointSize = 9;
 
 Tmainform::Tmainform(ControllerLink& link, ShellState& state, MainWindowServices services,
                      QWidget* parent)
-    : QWidget(parent), link_(link), state_(state), services_(std::move(services)) {
+    : QWidget(parent), link_(link), state_(state), services_(std::move(services)),
+      saveFlow_(this, link, state, services_.messageBoxes, services_.clock,
+                services_.saveLocations) {
     createControls();
     bindTexts();
     connectControls();
@@ -58,12 +71,15 @@ void Tmainform::createControls() {
     companel->hide();
     sitepanel = new SitePanel(this);
     Savepanel = new SavePanel(this);
+    Savepanel->hide();
+    Logpanel = new LogPanel(this);
+    Logpanel->hide();
     vxsetpanel = new VxsetPanel(this);
     puTools = new QMenu(this);
     // The single command tool and the options dialog are not part of this program yet.
     puTools->addAction(QStringLiteral("&Send Single Command"))->setEnabled(false);
     puTools->addAction(QStringLiteral("&Options"))->setEnabled(false);
-    for (const int number : {3, 7, 9, 11, 12})
+    for (const int number : {3, 7, 9})
         toolBar->button(number)->setEnabled(false);
     faceControls_ = {exitpanel->exitlab};
     faceControls_ += companel->faceControls();
@@ -94,8 +110,26 @@ void Tmainform::bindTexts() {
     texts_.hint(companel->baudbox, baudboxHint);
     texts_.hint(companel->ebDirectComPortNum, ebDirectComPortNumHint);
     texts_.hint(Langgroup->fontselbut, fontselbutHint);
-    texts_.hint(Savepanel, SavepanelHint);
+    texts_.hint(Savepanel->fileedit, SaveText::fileeditHint);
+    texts_.hint(Savepanel->Readbutton, SaveText::ReadbuttonHint);
+    texts_.hint(Savepanel->Savebutton, SaveText::SavebuttonHint);
     texts_.hint(Savepanel->vxsetbutton, vxsetbuttonHint);
+    texts_.caption(Savepanel->Currsavecheck, SaveText::Currsavecheck);
+    texts_.hint(Savepanel->Currsavecheck, SaveText::CurrsavecheckHint);
+    texts_.caption(Savepanel->Datasavecheck, SaveText::Datasavecheck);
+    texts_.hint(Savepanel->Datasavecheck, SaveText::DatasavecheckHint);
+    texts_.caption(Savepanel->Setsavecheck, SaveText::Setsavecheck);
+    texts_.hint(Savepanel->Setsavecheck, SaveText::SetsavecheckHint);
+    texts_.caption(Savepanel->Calsavecheck, SaveText::Calsavecheck);
+    texts_.hint(Savepanel->Calsavecheck, SaveText::CalsavecheckHint);
+    texts_.hint(Logpanel, LogText::PanelHint);
+    texts_.hint(Logpanel->logedit, LogText::logeditHint);
+    texts_.caption(Logpanel->dialupcheck, LogText::dialupcheck);
+    texts_.caption(Logpanel->Samplecheck, LogText::Samplecheck);
+    texts_.hint(Logpanel->rateedit, LogText::rateeditHint);
+    texts_.caption(Logpanel->Ratelab, LogText::Ratelab);
+    texts_.hint(Logpanel->Logread, LogText::LogreadHint);
+    texts_.hint(Logpanel->Lognumedit, LogText::LognumeditHint);
     texts_.hint(vxsetpanel, vxsetpanelHint);
     texts_.hint(vxsetpanel->setsavebbut, setsavebbutHint);
     texts_.hint(vxsetpanel->setgetbbut, setgetbbutHint);
@@ -107,6 +141,21 @@ void Tmainform::connectControls() {
     connect(toolBar->button(2), &QToolButton::clicked, this, &Tmainform::ToolButton2Click);
     connect(toolBar->button(8), &QToolButton::clicked, this, &Tmainform::ToolButton8Click);
     connect(toolBar->button(10), &QToolButton::clicked, this, &Tmainform::ToolButton10Click);
+    connect(toolBar->button(11), &QToolButton::clicked, this, &Tmainform::ToolButton11Click);
+    connect(toolBar->button(12), &QToolButton::clicked, this, [this] { togglePanel(Logpanel); });
+    connect(Savepanel->Printbutton, &QPushButton::clicked, this, &Tmainform::PrintbuttonClick);
+    connect(Savepanel->Savebutton, &QPushButton::clicked, this, &Tmainform::SavebuttonClick);
+    connect(Savepanel->btnSave, &QToolButton::clicked, this, &Tmainform::btnSaveClick);
+    connect(Savepanel->fileedit, &QLineEdit::textChanged, this,
+            [this](const QString& name) { state_.configuration.SaveFileName = name; });
+    // Data of a kind has arrived, even from a read that failed: its section may be saved.
+    connect(
+        &link_, &ControllerLink::readEnded, Savepanel, [this](int readType, ReadOutcome outcome) {
+            Savepanel->enableForRead(readType);
+            // Other reads are refused while the log's run, so these two are the log's.
+            if (logReadRunning_ && (readType == ReadKind::Current || readType == ReadKind::Status))
+                logReadFailed_ = logReadFailed_ || outcome != ReadOutcome::Completed;
+        });
     connect(Savepanel->vxsetbutton, &QToolButton::clicked, this, &Tmainform::vxsetbuttonClick);
     connect(vxsetpanel->setcancelbut, &QToolButton::clicked, this, &Tmainform::setcancelbutClick);
     connect(vxsetpanel->setsavebbut, &QToolButton::clicked, this, &Tmainform::setsavebbutClick);
@@ -121,7 +170,9 @@ void Tmainform::connectControls() {
     connect(Langgroup->fontselbut, &QToolButton::clicked, this, &Tmainform::fontselbutClick);
     connect(sitepanel->Sitespin, &QSpinBox::valueChanged, this, &Tmainform::SitespinChange);
     connect(&Timer1, &QTimer::timeout, this, &Tmainform::Timer1Timer);
-    connect(&link_, &ControllerLink::commFailed, this, [this] {
+    connect(&link_, &ControllerLink::commFailed, this, [this](Requester requester) {
+        if (requester == Requester::MainWindow)
+            logReadRunning_ = false;
         if (link_.state.DirectMode && !link_.ports.Comport1.isOpen())
             showPortFailure(link_.ports.Comport1.failure());
     });
@@ -156,6 +207,16 @@ void Tmainform::readConfiguration() {
     applyConfiguration(state_.configuration, link_, state_.identity, services_.portMap);
     const auto& fonts = state_.configuration.fonts;
     FontDialog1 = languageFont(fonts, link_.state.LanguageIndex);
+    const SaveOptions& save = state_.configuration.save;
+    Savepanel->setChecked(
+        {save.currentData, save.dayData, save.settingsData, save.calibrationData});
+    Savepanel->fileedit->setText(state_.configuration.SaveFileName);
+    Logpanel->Samplecheck->setChecked(save.sampleEnabled);
+    Logpanel->SamplecheckClick();
+    Logpanel->rateedit->setValue(state_.configuration.periodicLogRate);
+    Logpanel->logedit->setText(state_.configuration.logFile);
+    Logpanel->Lognumedit->setText(state_.configuration.logNumber);
+    schedule_.LogCountdown = Logpanel->rateedit->value();
 }
 
 void Tmainform::ArrangeMainWindow() {
@@ -167,7 +228,8 @@ void Tmainform::ArrangeMainWindow() {
     Langgroup->setGeometry(40, 40, 65, 177);
     sitepanel->setGeometry(510, 48, 129, 89);
     companel->setGeometry(330, 66, 297, 227);
-    Savepanel->setGeometry(368, 40, 210, SavePanel::SaveLayoutHeight);
+    Savepanel->setGeometry(368, 40, SavePanel::Width, SavePanel::SaveLayoutHeight);
+    Logpanel->setGeometry(325, 66, LogPanel::Width, LogPanel::Height);
     vxsetpanel->setGeometry(380, 45, 106, 144);
     fitToVisibleControls();
 }
@@ -194,7 +256,64 @@ void Tmainform::Timer1Timer() {
                              QLocale().toString(now.date(), QLocale::ShortFormat));
     link_.state.StartupPending = false;
     link_.ports.comstatusupdate();
+    followLogRate();
     link_.watchdogStep();
+    if (link_.log.LogReady) {
+        link_.log.LogReady = false;
+        writeLogEntry();
+    }
+    if (schedule_.hourStep(now.time().hour(), link_.isBusy(), Logpanel->Samplecheck->isChecked(),
+                           Logpanel->rateedit->value()))
+        startLogRead();
+}
+
+void Tmainform::followLogRate() {
+    Logpanel->rateedit->setEnabled(Logpanel->Samplecheck->isChecked());
+    schedule_.followRate(Logpanel->rateedit->value());
+    Logpanel->Waittimelab->setText(QStringLiteral("  ") + QString::number(schedule_.LogCountdown));
+}
+
+// The log reads the current state, then the status, on behalf of the main window; the entry is
+// written at the tick after both have ended. Dialling the site for it is not part of this
+// program yet, so it reads over the link in use.
+void Tmainform::startLogRead() {
+    if (!link_.state.DirectMode && !link_.state.ModemConnected)
+        return;
+    link_.log.secondPart = false;
+    link_.log.LogReady = false;
+    logReadFailed_ = false;
+    logReadRunning_ =
+        link_.startRead(ReadKind::Current, Requester::MainWindow) == ReadStart::Started;
+}
+
+void Tmainform::writeLogEntry() {
+    const int language = link_.state.LanguageIndex;
+    const QDateTime now = services_.clock.now();
+    const QLocale locale = QLocale::system();
+    const QString path = logFilePath();
+    csv_.setFileName(prepareSaveFileName(QStringLiteral("LOGFILE.CSV"), services_.saveLocations));
+    QString error;
+    const LogWriteResult result =
+        ::writeLogEntry(path, csv_,
+                        {link_.image, state_.identity, language, reportDateText(now, locale),
+                         reportTimeText(now, locale), logReadFailed_},
+                        &error);
+    logReadRunning_ = false;
+    const QString shown = QDir::toNativeSeparators(path);
+    QString message = text(LogText::Logged, language).arg(shown);
+    if (result == LogWriteResult::DiskFull) {
+        message = text(LogText::DiskFull, language);
+        emit beep(3);
+    } else if (result == LogWriteResult::Failed) {
+        message = text(LogText::NotLogged, language).arg(shown, error);
+    }
+    link_.status.setText(StatusPanels::Link, message);
+    if (result != LogWriteResult::Written)
+        link_.trace.append(message);
+}
+
+QString Tmainform::logFilePath() const {
+    return prepareSaveFileName(Logpanel->logedit->text(), services_.saveLocations);
 }
 
 void Tmainform::ToolButton1Click() {
@@ -212,16 +331,73 @@ void Tmainform::ToolButton8Click() {
     togglePanel(companel);
 }
 
-// The save panel in its save layout; the settings-file panel goes with it when it closes.
 void Tmainform::ToolButton10Click() {
+    toggleSavePanel(false);
+    if (Savepanel->isVisible())
+        Savepanel->SaveButtonAvailableExecute();
+}
+
+QString Tmainform::reportFilePath() const {
+    return resolveSaveFileName(Savepanel->fileedit->text(), services_.saveLocations);
+}
+
+void Tmainform::ToolButton11Click() {
+    toggleSavePanel(true);
+}
+
+// Opens the save panel in its save or print form, or closes it; the settings-file panel it
+// opens goes with it.
+void Tmainform::toggleSavePanel(bool printForm) {
+    if (Savepanel->isHidden()) {
+        if (printForm)
+            Savepanel->usePrintLayout();
+        else
+            Savepanel->useSaveLayout();
+    }
     togglePanel(Savepanel);
+    showSavePanelHint();
     if (Savepanel->isHidden()) {
         vxsetpanel->hide();
         fitToVisibleControls();
     }
 }
 
+void Tmainform::showSavePanelHint() {
+    const TextRow& hint =
+        Savepanel->printLayout() ? ViewerText::ReportPrintTitle : MainText::SavepanelHint;
+    setHint(Savepanel, text(hint, link_.state.LanguageIndex));
+}
+
+// Prints the report of the chosen sections, or its heading alone; no file is written.
+void Tmainform::PrintbuttonClick() {
+    RichDocument document;
+    RichComposer edit(document);
+    saveFlow_.compose(edit, Savepanel->chosenSections(), state_.configuration.SaveFileName);
+    QTextDocument printed;
+    fillTextDocument(printed, document);
+    services_.printer.print(this, printed,
+                            text(ViewerText::ReportPrintTitle, link_.state.LanguageIndex));
+}
+
+void Tmainform::SavebuttonClick() {
+    saveFlow_.SavebuttonClick(Savepanel->chosenSections(), state_.configuration.SaveFileName);
+}
+
+void Tmainform::btnSaveClick() {
+    services_.saveDialogs.askSaveFileName(this, windowTitle(), state_.configuration.SaveFileName,
+                                          QString(), [this](const QString& chosen) {
+                                              Savepanel->fileedit->setText(chosen);
+                                              SavebuttonClick();
+                                          });
+}
+
+// In site mode the button opens the site panel; otherwise it logs at once.
 void Tmainform::sitebuttonClick() {
+    if (!link_.state.SiteMode) {
+        link_.log.LogPending = true;
+        startLogRead();
+        return;
+    }
     togglePanel(sitepanel);
     sitebutton->setText(QString::number(sitepanel->Sitespin->value()));
 }
@@ -229,6 +405,8 @@ void Tmainform::sitebuttonClick() {
 // Another site is another controller: its settings have to be read before they are shown.
 void Tmainform::SitespinChange(int site) {
     link_.state.siteNumber = site;
+    // What was read belongs to the controller at the old site.
+    Savepanel->disableAll();
     link_.valid.forgetSettings();
     if (link_.state.SiteMode)
         sitebutton->setText(QString::number(site));
@@ -267,10 +445,11 @@ void Tmainform::ApplyLanguage() {
     setWindowTitle(caption);
     toolBar->setImage(2, ToolImage::FirstFlag + std::clamp(language, 0, 3));
     texts_.apply(language);
+    showSavePanelHint();
 }
 
 // In site mode the site button shows the site number and opens the site panel; otherwise it
-// would force a periodic log, which this program does not do yet.
+// forces a periodic log.
 void Tmainform::showSiteTexts() {
     const int language = link_.state.LanguageIndex;
     if (link_.state.SiteMode) {
@@ -282,7 +461,6 @@ void Tmainform::showSiteTexts() {
         sitebutton->setText(text(MainText::LogCaption, language));
         setHint(sitebutton, text(MainText::ForceLogHint, language));
     }
-    sitebutton->setEnabled(link_.state.SiteMode);
 }
 
 void Tmainform::decideDebugMode() {
@@ -300,6 +478,15 @@ void Tmainform::showPortFailure(const PortFailure& failure) {
 }
 
 void Tmainform::FormClose() {
+    const auto checked = Savepanel->checkedStates();
+    SaveOptions& save = state_.configuration.save;
+    save.currentData = checked.at(0);
+    save.dayData = checked.at(1);
+    save.settingsData = checked.at(2);
+    save.calibrationData = checked.at(3);
+    save.sampleEnabled = Logpanel->Samplecheck->isChecked();
+    state_.configuration.periodicLogRate = Logpanel->rateedit->value();
+    state_.configuration.logFile = Logpanel->logedit->text();
     collectConfiguration(state_.configuration, link_, state_.identity, services_.portMap);
     writeConfiguration(services_.store, state_.configuration);
     link_.ports.Comport1.close();

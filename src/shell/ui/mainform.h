@@ -2,18 +2,24 @@
 
 #include "common/ui/dialogseams.h"
 #include "common/ui/textbindings.h"
+#include "data/csvwriter.h"
+#include "data/logentrycomposer.h"
+#include "data/logschedule.h"
+#include "data/reportfile.h"
 #include "link/controllerlink.h"
 #include "platform/configstore.h"
 #include "platform/portmap.h"
 #include "platform/serialportlister.h"
 #include "platform/wallclock.h"
 #include "shell/shellstate.h"
+#include "shell/ui/reportsaveflow.h"
 #include "shell/ui/savedialogs.h"
 
 #include <QTimer>
 #include <QWidget>
 
 class ExitPanel;
+class LogPanel;
 class LanguageGroup;
 class MainToolBar;
 class PortPanel;
@@ -26,18 +32,22 @@ class StatusBar;
 class VxsetPanel;
 
 // What the main window is given from outside: the configuration store (and, where an older
-// layout of it can exist, the key tree to move it from), the port devices, the font and file
-// dialogs, the clock, the command line and the program's version.
+// layout of it can exist, the key tree to move it from), the port devices, the font dialog, the
+// clock, the command line, the program's version, the message boxes, the file dialogs, the printer
+// and where files are saved.
 struct MainWindowServices {
     ConfigStore& store;
     ConfigKeyTree* oldKeys;
     PortMap& portMap;
     const SerialPortLister& serialPorts;
     FontChooser& fontChooser;
-    SaveDialogs& fileDialogs;
     const WallClock& clock;
     QStringList arguments; // after the program name
     QString programVersion;
+    MessageBoxes& messageBoxes;
+    SaveDialogs& saveDialogs;
+    DocumentPrinter& printer;
+    SaveLocations saveLocations;
 };
 
 // The main window: the tool bar with the command set, the status bar, the small panels the
@@ -52,6 +62,10 @@ public:
               QWidget* parent = nullptr);
 
     void Timer1Timer();
+    // The file the save panel names, where saving puts it.
+    QString reportFilePath() const;
+    // The log file, where entries are written.
+    QString logFilePath() const;
     void ApplyLanguage();
 
     MainToolBar* toolBar;
@@ -62,6 +76,7 @@ public:
     PortPanel* companel;
     SitePanel* sitepanel;
     SavePanel* Savepanel;
+    LogPanel* Logpanel;
     VxsetPanel* vxsetpanel;
     QMenu* puTools;
     QTimer Timer1;
@@ -92,6 +107,15 @@ private:
     void ToolButton2Click();
     void ToolButton8Click();
     void ToolButton10Click();
+    void ToolButton11Click();
+    void toggleSavePanel(bool printForm);
+    void PrintbuttonClick();
+    void showSavePanelHint();
+    void followLogRate();
+    void startLogRead();
+    void writeLogEntry();
+    void SavebuttonClick();
+    void btnSaveClick();
     void sitebuttonClick();
     void SitespinChange(int site);
     void englishselectClick();
@@ -112,6 +136,12 @@ private:
     ControllerLink& link_;
     ShellState& state_;
     MainWindowServices services_;
+    ReportSaveFlow saveFlow_;
+    LogSchedule schedule_{2};
+    T_objCSV csv_{LogColumnCount, QStringLiteral("LOGFILE.CSV")};
+    // The log's two reads run, and whether one of them failed.
+    bool logReadRunning_ = false;
+    bool logReadFailed_ = false;
     TextBindings texts_;
     QList<QWidget*> faceControls_;
     ShowHintInStatusBar* hintFilter_;

@@ -21,7 +21,7 @@ QString Tmainform::settingsFilter() const {
 }
 
 void Tmainform::setsavebbutClick() {
-    services_.fileDialogs.askSaveFileName(
+    services_.saveDialogs.askSaveFileName(
         this, text(MainText::VxsetSaveDialogTitle, link_.state.LanguageIndex),
         QStringLiteral("settings.%1").arg(QLatin1String(SettingsFileSuffix)), settingsFilter(),
         [this](const QString& path) { saveSettings(path); });
@@ -32,12 +32,12 @@ void Tmainform::saveSettings(const QString& path) {
     const SettingsFileOutcome outcome = saveSettingsFile(path, link_.image);
     setcancelbutClick();
     if (!outcome.ok())
-        services_.fileDialogs.showSaveError(
+        services_.saveDialogs.showSaveError(
             this, windowTitle(), settingsFileMessage(outcome, path, link_.state.LanguageIndex));
 }
 
 void Tmainform::setgetbbutClick() {
-    services_.fileDialogs.askOpenFileName(
+    services_.saveDialogs.askOpenFileName(
         this, text(MainText::VxsetOpenDialogTitle, link_.state.LanguageIndex), settingsFilter(),
         [this](const QString& path) { loadSettings(path); });
 }
@@ -50,7 +50,7 @@ void Tmainform::loadSettings(const QString& path) {
         return;
     }
     if (!outcome.ok()) {
-        services_.fileDialogs.showSaveError(
+        services_.saveDialogs.showSaveError(
             this, windowTitle(), settingsFileMessage(outcome, path, link_.state.LanguageIndex));
         return;
     }
