@@ -109,4 +109,5 @@ void LinkPorts::baudboxChange(int index) {
     Comport1.setBaud(baudRate());
     portset2();
     comstatusupdate();
+    emit baudChanged();
 }

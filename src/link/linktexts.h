@@ -25,5 +25,10 @@ inline constexpr TextRow StartingUp{"Starting Up", "Demarrage", "正在启动", 
 inline constexpr TextRow DialInProgress{"Dialling", "Numerotation", "正在拨号", "Wählvorgang"};
 inline constexpr TextRow NoSuchRead{"No Such Read", "Lecture Inconnue", "没有此读取",
                                     "Unbekannter Lesevorgang"};
+// Paced writes.
+inline constexpr TextRow SendingData{"Sending Data", "", "发送数据", "Sende Daten"};
+inline constexpr TextRow PortNotOpen{"Port Not Open", "Port Ferme", "串行口没打开",
+                                     "Port nicht geöffnet"};
+inline constexpr TextRow NoConnection{"No connection", "", "缺乏连接", "Keine Verbindung"};
 inline constexpr const char* BadHandle = "Bad Handle";
 } // namespace LinkText
