@@ -183,7 +183,9 @@ void TransactionEngine::handleReadReply() {
     if (datamatch(match)) {
         acceptReading();
     } else if (match.DataReceived && ++match.MatchCount > MatchState::LastSlot) {
+        // The read is over: no further frame, and the link is free for the next one.
         readfail(ReadOutcome::Mismatch);
+        return;
     }
     if (sequencer_->state().ReadNum < 1)
         sequencer_->readdone();
