@@ -5,7 +5,8 @@ ControllerLink::ControllerLink(SerialPort& direct, SerialPort& modem, const Wall
     : QObject(parent), ports(direct, modem, state, status, trace, clock),
       engine_(ports, state, image, alarmImage, log, status),
       reads_(engine_, ports, state, valid, log, status, trace),
-      writes_(engine_, ports, state, image, alarmImage, status) {
+      writes_(engine_, ports, state, image, alarmImage, status),
+      verification_(reads_, image, status, state) {
     engine_.attach(&writes_);
     connect(&reads_, &ReadSequencer::readStepped, this, &ControllerLink::readStepped);
     connect(&reads_, &ReadSequencer::readEnded, this, &ControllerLink::readEnded);
@@ -15,6 +16,10 @@ ControllerLink::ControllerLink(SerialPort& direct, SerialPort& modem, const Wall
             &ControllerLink::singleCommandReply);
     connect(&writes_, &PacedWrites::writeEnded, this, &ControllerLink::writeEnded);
     connect(&writes_, &PacedWrites::beep, this, &ControllerLink::beep);
+    connect(&writes_, &PacedWrites::writeEnded, &verification_,
+            [this](PacedWrite kind) { verification_.writeEnded(kind, writes_.written()); });
+    connect(&reads_, &ReadSequencer::readEnded, &verification_, &WriteVerification::readEnded);
+    connect(&verification_, &WriteVerification::writeChecked, this, &ControllerLink::writeChecked);
     connect(&ports, &LinkPorts::baudChanged, &writes_, &PacedWrites::setwritedelay);
 }
 

@@ -10,6 +10,7 @@
 #include "link/tracelog.h"
 #include "link/transactionengine.h"
 #include "link/writeoperands.h"
+#include "link/writeverification.h"
 #include "platform/wallclock.h"
 
 #include <QObject>
@@ -56,6 +57,11 @@ public:
     WriteStart startAlarmUnitWrite() { return writes_.startAlarmUnitWrite(); }
     PacedWrite runningWrite() const { return writes_.running(); }
     int writeDelay() const { return writes_.writeDelay(); }
+    // Settings writes are read back once sent (on unless the user turned it off).
+    void setVerifyWrites(bool on) { verification_.enabled = on; }
+    bool verifyWrites() const { return verification_.enabled; }
+    // What the last settings write stored, by image address.
+    const WrittenBytes& lastWritten() const { return writes_.written(); }
     // Once a second from the main window's timer: frees a link whose transaction never ended.
     void watchdogStep() { engine_.watchdogStep(); }
     // Nothing read, no read running and no write prepared, as when the program starts.
@@ -77,10 +83,13 @@ signals:
     void singleCommandReply(int value, bool isData);
     // A write sent its last frame.
     void writeEnded(PacedWrite kind);
+    // A settings write is over: read back and compared, or not checked.
+    void writeChecked(const WriteCheck& check);
 
 private:
     TransactionEngine engine_;
     ReadSequencer reads_;
     PacedWrites writes_;
+    WriteVerification verification_;
     WriteOperands write_;
 };

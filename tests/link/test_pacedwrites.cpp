@@ -1,4 +1,5 @@
 #include "linkrig.h"
+#include "writingcontroller.h"
 
 #include <QTest>
 
@@ -32,6 +33,7 @@ struct WriteRig : LinkRig {
             });
         QObject::connect(&link, &ControllerLink::writeEnded, &link,
                          [this] { endedAt = clock.now(); });
+        link.setVerifyWrites(false); // the wire traffic of the write alone
         if (onModem) {
             link.state.DirectMode = false;
             link.state.ModemConnected = true;
@@ -342,5 +344,111 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(PacedWritesTest)
+Q_DECLARE_METATYPE(WriteCheck)
+
+// Once a settings write has sent its last frame, what it wrote is read back and compared.
+class WriteVerificationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theAddressesWrittenAreReadBack_data() {
+        QTest::addColumn<WriteOperands>("operands");
+        QTest::addColumn<QList<int>>("lost");
+        QTest::addColumn<QList<int>>("readBack");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("differingAddress");
+        QTest::addColumn<QString>("status");
+        const auto verified = int(WriteCheck::Result::Verified);
+        const auto differs = int(WriteCheck::Result::Differs);
+        QTest::newRow("BMAX taken") << settingWrite(9, 87, 37, 144, true, 2) << QList<int>{}
+                                    << QList<int>{87, 37 + 256} << verified << -1 << "Verified";
+        QTest::newRow("BMAX EEPROM write lost")
+            << settingWrite(9, 87, 37, 144, true, 2) << QList<int>{37 + 256}
+            << QList<int>{87, 37 + 256} << differs << 37 + 256 << "Differs at EEPROM 37";
+        QTest::newRow("second byte of setting 36 lost")
+            << settingWrite(36, 188, 188, 0x34, false, 2) << QList<int>{189} << QList<int>{188, 189}
+            << differs << 189 << "Differs at RAM 189";
+        QTest::newRow("calibration row 2: sign and nibble bytes")
+            << calibrationWrite(3, 36, 0x21, 0x40, 4) << QList<int>{}
+            << QList<int>{33, 36, 256, 259} << verified << -1 << "Verified";
+    }
+
+    void theAddressesWrittenAreReadBack() {
+        QFETCH(WriteOperands, operands);
+        QFETCH(QList<int>, lost);
+        QFETCH(QList<int>, readBack);
+        QFETCH(int, result);
+        QFETCH(int, differingAddress);
+        QFETCH(QString, status);
+        LinkRig rig;
+        WritingController controller(rig.direct);
+        controller.lostWrites = QSet<int>(lost.begin(), lost.end());
+        QSignalSpy checked(&rig.link, &ControllerLink::writeChecked);
+        rig.link.image.store(operands.SettingRamAddress + 1, 0x12);
+        rig.link.preparedWrite() = operands;
+
+        rig.link.sendOneChange();
+        rig.runUntil([&] { return !checked.isEmpty(); });
+
+        QCOMPARE(checked.size(), 1);
+        const auto check = checked[0][0].value<WriteCheck>();
+        QCOMPARE(int(check.result), result);
+        QCOMPARE(check.address, differingAddress);
+        QCOMPARE(rig.link.status.text(StatusPanels::Link), status);
+        QList<int> asked; // each address read, read twice
+        for (const QByteArray& frame : rig.direct.sent) {
+            const auto command = quint8(frame[0]);
+            if (command == 20 || command == 72)
+                asked.append(quint8(frame[1]) + (command == 72 ? 256 : 0));
+        }
+        std::sort(asked.begin(), asked.end());
+        QList<int> twice;
+        for (const int address : readBack)
+            twice << address << address;
+        QCOMPARE(asked, twice);
+        // The image now holds what the controller holds.
+        for (const int address : readBack)
+            QCOMPARE(rig.link.image.at(address), controller.memory[size_t(address)]);
+        QVERIFY(!rig.link.isBusy());
+    }
+
+    void wholeListIsReadBack() {
+        LinkRig rig;
+        WritingController controller(rig.direct);
+        for (int ram = 64; ram <= 94; ++ram)
+            rig.link.image.store(ram, quint8(ram));
+        QSignalSpy checked(&rig.link, &ControllerLink::writeChecked);
+        rig.link.sendWholeList();
+        rig.runUntil([&] { return !checked.isEmpty(); });
+        QCOMPARE(checked[0][0].value<WriteCheck>().result, WriteCheck::Result::Verified);
+        QCOMPARE(rig.link.lastWritten().size(), size_t(62));
+        for (int ram = 64; ram <= 94; ++ram)
+            QCOMPARE(int(controller.memory[size_t(ram - 50 + 256)]), ram);
+    }
+
+    void aProcessorResetLeavesNothingToCompare() {
+        LinkRig rig;
+        WritingController controller(rig.direct);
+        QSignalSpy checked(&rig.link, &ControllerLink::writeChecked);
+        rig.link.preparedWrite() = resetWrite();
+        rig.link.sendOneChange();
+        rig.runUntil([&] { return !checked.isEmpty(); });
+        QCOMPARE(checked[0][0].value<WriteCheck>().result, WriteCheck::Result::NotChecked);
+        QCOMPARE(rig.direct.sent.size(), 2);
+    }
+
+    void aSilentControllerFailsTheReadBack() {
+        LinkRig rig;
+        rig.direct.open();
+        QSignalSpy checked(&rig.link, &ControllerLink::writeChecked);
+        rig.link.preparedWrite() = settingWrite(0, 48, 48, 30, false, 1);
+        rig.link.sendOneChange();
+        rig.runUntil([&] { return !checked.isEmpty(); });
+        const auto check = checked[0][0].value<WriteCheck>();
+        QCOMPARE(check.result, WriteCheck::Result::ReadFailed);
+        QCOMPARE(check.readOutcome, ReadOutcome::Timeout);
+    }
+};
+
+#include "testmain.h"
+TARVIK_TEST_MAIN(PacedWritesTest, WriteVerificationTest)
 #include "test_pacedwrites.moc"
