@@ -95,6 +95,7 @@ void Program::connectBeeps() {
 // The stored position, unless no screen shows it any more.
 void Program::placeMainWindow() {
     options_ = readWindowOptions(store_);
+    link.setVerifyWrites(options_.VerifyWrites);
     const QPoint stored(options_.MainFormLeft, options_.MainFormTop);
     if (QGuiApplication::screenAt(stored + QPoint(20, 20)) == nullptr) {
         options_.MainFormLeft = WindowOptions{}.MainFormLeft;
