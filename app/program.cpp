@@ -30,7 +30,8 @@ void Program::createWindows(const ProgramServices& services) {
         MainWindowServices{services.store, services.oldKeys, services.portMap, services.serialPorts,
                            services.fontChooser, services.saveDialogs, services.clock,
                            services.arguments, services.programVersion});
-    setform = std::make_unique<Tsetform>(link, state.identity, state.configuration.fonts);
+    setform = std::make_unique<Tsetform>(link, state.identity, state.configuration.fonts,
+                                         services.confirmer);
     currentform = std::make_unique<TCurrentform>(link, state.identity, state.currentTexts,
                                                  state.configuration.fonts);
     graphform = std::make_unique<Tgraphform>(link, state.configuration.fonts, state.graph,
