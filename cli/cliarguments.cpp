@@ -25,6 +25,8 @@ bool parseOption(const QStringList& args, int& i, CliArguments& out,
         formatAsked = OutputFormat::Csv;
     } else if (arg == QLatin1String("--debug")) {
         out.debug = true;
+    } else if (arg == QLatin1String("--no-verify")) {
+        out.verify = false;
     } else if (arg == QLatin1String("--port")) {
         if (!takeValue(args, i, out.port, error))
             return false;
@@ -63,7 +65,30 @@ QString readNames() {
 
 namespace {
 
-// The command words: "read NAME", "backup FILE" or "diff FILE".
+// "write setting NUMBER|NAME VALUE" or "write calibration ROW gain|offset VALUE".
+bool parseWrite(const QStringList& words, CliArguments& out, QString& error) {
+    const QString kind = words.value(1);
+    if (words.size() == 4 && kind == QLatin1String("setting")) {
+        out.command = CliCommand::WriteSetting;
+        out.target = words.at(2);
+        out.value = words.at(3);
+        return true;
+    }
+    const QString part = words.value(3);
+    if (words.size() == 5 && kind == QLatin1String("calibration") &&
+        (part == QLatin1String("gain") || part == QLatin1String("offset"))) {
+        out.command = CliCommand::WriteCalibration;
+        out.target = words.at(2);
+        out.part = part == QLatin1String("gain") ? CalibrationPart::Gain : CalibrationPart::Offset;
+        out.value = words.at(4);
+        return true;
+    }
+    error = QStringLiteral(
+        "expected write setting NUMBER|NAME VALUE or write calibration ROW gain|offset VALUE");
+    return false;
+}
+
+// The command words: "read NAME", "backup FILE", "diff FILE", "program FILE" or "write ...".
 bool parseCommand(const QStringList& words, CliArguments& out, QString& error) {
     const QString verb = words.value(0);
     if (words.size() == 2 && verb == QLatin1String("read")) {
@@ -74,13 +99,19 @@ bool parseCommand(const QStringList& words, CliArguments& out, QString& error) {
         }
         return true;
     }
-    if (words.size() == 2 && (verb == QLatin1String("backup") || verb == QLatin1String("diff"))) {
-        out.command = verb == QLatin1String("backup") ? CliCommand::Backup : CliCommand::Diff;
+    if (words.size() == 2 && (verb == QLatin1String("backup") || verb == QLatin1String("diff") ||
+                              verb == QLatin1String("program"))) {
+        out.command = verb == QLatin1String("backup") ? CliCommand::Backup
+                      : verb == QLatin1String("diff") ? CliCommand::Diff
+                                                      : CliCommand::Program;
         out.file = words.at(1);
         return true;
     }
-    error =
-        QStringLiteral("expected one command: read %1, backup FILE or diff FILE").arg(readNames());
+    if (verb == QLatin1String("write"))
+        return parseWrite(words, out, error);
+    error = QStringLiteral("expected one command: read %1, backup FILE, diff FILE, program FILE "
+                           "or write setting|calibration ...")
+                .arg(readNames());
     return false;
 }
 
@@ -89,8 +120,11 @@ std::vector<OutputFormat> formatsOf(const CliArguments& out) {
     case CliCommand::Read:
         return out.read->formats;
     case CliCommand::Backup:
+    case CliCommand::Program:
         return {OutputFormat::Text};
     case CliCommand::Diff:
+    case CliCommand::WriteSetting:
+    case CliCommand::WriteCalibration:
         return {OutputFormat::Text, OutputFormat::Json};
     }
     return {};
@@ -104,6 +138,11 @@ QString commandName(const CliArguments& out) {
         return QStringLiteral("backup");
     case CliCommand::Diff:
         return QStringLiteral("diff");
+    case CliCommand::Program:
+        return QStringLiteral("program");
+    case CliCommand::WriteSetting:
+    case CliCommand::WriteCalibration:
+        return QStringLiteral("write");
     }
     return {};
 }
@@ -143,6 +182,9 @@ QString cliUsage() {
                "                  read %1 [--json|--csv]\n"
                "                  backup FILE.stp\n"
                "                  diff FILE.stp [--json]\n"
+               "                  write setting NUMBER|NAME VALUE [--no-verify] [--json]\n"
+               "                  write calibration ROW gain|offset VALUE [--no-verify] [--json]\n"
+               "                  program FILE.stp [--no-verify]\n"
                "DEVICE is a device path (/dev/ttyUSB0) or a COM number (COM3).\n")
         .arg(readNames());
 }

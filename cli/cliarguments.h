@@ -2,11 +2,13 @@
 
 #include "readcommands.h"
 
+#include "settings/calibration.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
 
-enum class CliCommand { Read, Backup, Diff };
+enum class CliCommand { Read, Backup, Diff, WriteSetting, WriteCalibration, Program };
 
 // What the user asked tarvik-cli to do.
 struct CliArguments {
@@ -15,7 +17,11 @@ struct CliArguments {
     int site = -1; // site mode when 0..240
     CliCommand command = CliCommand::Read;
     const ReadCommand* read = nullptr; // what "read <name>" names
-    QString file;                      // the settings file of "backup" and "diff"
+    QString file;                      // the settings file of "backup", "diff" and "program"
+    QString target;                    // the setting or calibration row of "write"
+    CalibrationPart part = CalibrationPart::Gain;
+    QString value; // the text "write" enters
+    bool verify = true;
     OutputFormat format = OutputFormat::Text;
     bool debug = false;
 };

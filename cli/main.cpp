@@ -2,6 +2,7 @@
 #include "readsession.h"
 #include "settingsfilecommands.h"
 #include "terminal.h"
+#include "writecommands.h"
 
 #include "link/controllerlink.h"
 #include "platform/qt/qtserialport.h"
@@ -67,6 +68,12 @@ int main(int argc, char* argv[]) {
         return runBackup(link, args->file);
     case CliCommand::Diff:
         return runDiff(link, args->file, args->format);
+    case CliCommand::WriteSetting:
+        return runWriteSetting(link, *args);
+    case CliCommand::WriteCalibration:
+        return runWriteCalibration(link, *args);
+    case CliCommand::Program:
+        return runProgram(link, *args);
     case CliCommand::Read:
         break;
     }
