@@ -118,6 +118,13 @@ struct SettingsWindowRig {
         QTRY_VERIFY(editorOf(column(columnName)) == nullptr);
     }
 
+    // With TARVIK_SCREENSHOTS naming a folder, keeps a picture of the window there.
+    void screenshot(const QString& name) const {
+        const QString folder = qEnvironmentVariable("TARVIK_SCREENSHOTS");
+        if (!folder.isEmpty())
+            QVERIFY(window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
+    }
+
     QString cell(const char* columnName, int row) const {
         return column(columnName)->cellText(row);
     }

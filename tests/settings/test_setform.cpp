@@ -185,7 +185,9 @@ private slots:
         w.click("sendbutton");
         QVERIFY(w.button("sendbutton")->isChecked());
         QCOMPARE(w.rig.link.status.text(StatusPanels::Link), QStringLiteral("Sending Data"));
+        w.screenshot(QStringLiteral("settings-sending-") + QTest::currentDataTag());
         w.rig.runUntil([&] { return !checked.isEmpty(); });
+        w.screenshot(QStringLiteral("settings-sent-") + QTest::currentDataTag());
 
         const QList<QByteArray> written = w.rig.direct.sent.mid(before, 3);
         QCOMPARE(written, (QList<QByteArray>{QByteArray::fromHex("98E20167"),
