@@ -35,7 +35,8 @@ void Program::createWindows(const ProgramServices& services) {
                            services.fontChooser, services.clock, services.arguments,
                            services.programVersion, services.messageBoxes, services.saveDialogs,
                            services.printer, services.saveLocations});
-    setform = std::make_unique<Tsetform>(link, state.identity, state.configuration.fonts);
+    setform = std::make_unique<Tsetform>(link, state.identity, state.configuration.fonts,
+                                         services.confirmer);
     currentform = std::make_unique<TCurrentform>(link, state.identity, state.currentTexts,
                                                  state.configuration.fonts);
     graphform = std::make_unique<Tgraphform>(link, state.configuration.fonts, state.graph,
@@ -118,6 +119,7 @@ void Program::connectBeeps() {
 // The stored position, unless no screen shows it any more.
 void Program::placeMainWindow() {
     options_ = readWindowOptions(store_);
+    link.setVerifyWrites(options_.VerifyWrites);
     const QPoint stored(options_.MainFormLeft, options_.MainFormTop);
     if (QGuiApplication::screenAt(stored + QPoint(20, 20)) == nullptr) {
         options_.MainFormLeft = WindowOptions{}.MainFormLeft;

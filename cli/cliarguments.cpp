@@ -79,6 +79,8 @@ bool parseOption(const QStringList& args, int& i, CliArguments& out,
                         .arg(reportLanguageNames().join(u'|'));
             return false;
         }
+    } else if (arg == QLatin1String("--no-verify")) {
+        out.verify = false;
     } else if (arg == QLatin1String("--port")) {
         if (!takeValue(args, i, out.port, error))
             return false;
@@ -124,8 +126,31 @@ QString readNames() {
 
 namespace {
 
-// The command words: "read NAME", "backup FILE", "diff FILE", "report FILE", "log" or
-// "view FILE".
+// "write setting NUMBER|NAME VALUE" or "write calibration ROW gain|offset VALUE".
+bool parseWrite(const QStringList& words, CliArguments& out, QString& error) {
+    const QString kind = words.value(1);
+    if (words.size() == 4 && kind == QLatin1String("setting")) {
+        out.command = CliCommand::WriteSetting;
+        out.target = words.at(2);
+        out.value = words.at(3);
+        return true;
+    }
+    const QString part = words.value(3);
+    if (words.size() == 5 && kind == QLatin1String("calibration") &&
+        (part == QLatin1String("gain") || part == QLatin1String("offset"))) {
+        out.command = CliCommand::WriteCalibration;
+        out.target = words.at(2);
+        out.part = part == QLatin1String("gain") ? CalibrationPart::Gain : CalibrationPart::Offset;
+        out.value = words.at(4);
+        return true;
+    }
+    error = QStringLiteral(
+        "expected write setting NUMBER|NAME VALUE or write calibration ROW gain|offset VALUE");
+    return false;
+}
+
+// The command words: "read NAME", "backup FILE", "diff FILE", "program FILE", "write ...",
+// "report FILE", "log" or "view FILE".
 bool parseCommand(const QStringList& words, CliArguments& out, QString& error) {
     const QString verb = words.value(0);
     if (words.size() == 2 && verb == QLatin1String("read")) {
@@ -136,8 +161,11 @@ bool parseCommand(const QStringList& words, CliArguments& out, QString& error) {
         }
         return true;
     }
-    if (words.size() == 2 && (verb == QLatin1String("backup") || verb == QLatin1String("diff"))) {
-        out.command = verb == QLatin1String("backup") ? CliCommand::Backup : CliCommand::Diff;
+    if (words.size() == 2 && (verb == QLatin1String("backup") || verb == QLatin1String("diff") ||
+                              verb == QLatin1String("program"))) {
+        out.command = verb == QLatin1String("backup") ? CliCommand::Backup
+                      : verb == QLatin1String("diff") ? CliCommand::Diff
+                                                      : CliCommand::Program;
         out.file = words.at(1);
         return true;
     }
@@ -157,10 +185,11 @@ bool parseCommand(const QStringList& words, CliArguments& out, QString& error) {
             out.report.sections = reportSectionNames();
         return true;
     }
-    error =
-        QStringLiteral("expected one command: read %1, backup FILE, diff FILE, report FILE, log "
-                       "or view FILE")
-            .arg(readNames());
+    if (verb == QLatin1String("write"))
+        return parseWrite(words, out, error);
+    error = QStringLiteral("expected one command: read %1, backup FILE, diff FILE, program FILE, "
+                           "write setting|calibration ..., report FILE, log or view FILE")
+                .arg(readNames());
     return false;
 }
 
@@ -169,8 +198,11 @@ std::vector<OutputFormat> formatsOf(const CliArguments& out) {
     case CliCommand::Read:
         return out.read->formats;
     case CliCommand::Diff:
+    case CliCommand::WriteSetting:
+    case CliCommand::WriteCalibration:
         return {OutputFormat::Text, OutputFormat::Json};
     case CliCommand::Backup:
+    case CliCommand::Program:
     case CliCommand::Report:
     case CliCommand::Log:
     case CliCommand::View:
@@ -193,6 +225,11 @@ QString commandName(const CliArguments& out) {
         return QStringLiteral("log");
     case CliCommand::View:
         return QStringLiteral("view");
+    case CliCommand::Program:
+        return QStringLiteral("program");
+    case CliCommand::WriteSetting:
+    case CliCommand::WriteCalibration:
+        return QStringLiteral("write");
     }
     return {};
 }
@@ -235,6 +272,9 @@ QString cliUsage() {
                "                  read %1 [--json|--csv]\n"
                "                  backup FILE.stp\n"
                "                  diff FILE.stp [--json]\n"
+               "                  write setting NUMBER|NAME VALUE [--no-verify] [--json]\n"
+               "                  write calibration ROW gain|offset VALUE [--no-verify] [--json]\n"
+               "                  program FILE.stp [--no-verify]\n"
                "       tarvik-cli --port DEVICE ... report FILE [--sections %4]\n"
                "                  [--append|--overwrite] [--language en|fr|zh|de] [--pdf "
                "FILE.pdf]\n"

@@ -6,11 +6,23 @@
 
 #include "shell/shellconfiguration.h"
 
+#include "settings/calibration.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
 
-enum class CliCommand { Read, Backup, Diff, Report, Log, View };
+enum class CliCommand {
+    Read,
+    Backup,
+    Diff,
+    WriteSetting,
+    WriteCalibration,
+    Program,
+    Report,
+    Log,
+    View
+};
 
 // What the user asked tarvik-cli to do.
 struct CliArguments {
@@ -20,7 +32,11 @@ struct CliArguments {
     int site = -1;                                  // site mode when 0..240
     CliCommand command = CliCommand::Read;
     const ReadCommand* read = nullptr; // what "read <name>" names
-    QString file;                      // the settings file of "backup" and "diff", or "view" FILE
+    QString file;   // the settings file of "backup", "diff" and "program", or "view" FILE
+    QString target; // the setting or calibration row of "write"
+    CalibrationPart part = CalibrationPart::Gain;
+    QString value; // the text "write" enters
+    bool verify = true;
     OutputFormat format = OutputFormat::Text;
     bool debug = false;
     ReportRequest report;

@@ -5,6 +5,7 @@
 #include "settingsfilecommands.h"
 #include "terminal.h"
 #include "viewcommand.h"
+#include "writecommands.h"
 
 #include "data/viewertexts.h"
 #include "link/controllerlink.h"
@@ -170,6 +171,12 @@ int main(int argc, char* argv[]) {
         return runBackup(link, args->file);
     case CliCommand::Diff:
         return runDiff(link, args->file, args->format);
+    case CliCommand::WriteSetting:
+        return runWriteSetting(link, *args);
+    case CliCommand::WriteCalibration:
+        return runWriteCalibration(link, *args);
+    case CliCommand::Program:
+        return runProgram(link, *args);
     case CliCommand::Report:
         return runReport(link, *args, clock);
     case CliCommand::Log:

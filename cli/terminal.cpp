@@ -12,10 +12,10 @@ void writeOutput(const QByteArray& bytes) {
     std::fflush(stdout);
 }
 
-void showProgress(int done, int total) {
+void showProgress(int done, int total, const char* what) {
     if (isatty(fileno(stderr)) == 0)
         return;
-    std::fprintf(stderr, "\rReading %d/%d", done, total);
+    std::fprintf(stderr, "\r%s %d/%d", what, done, total);
     if (done == total)
         std::fprintf(stderr, "\r%*s\r", 20, "");
     std::fflush(stderr);

@@ -8,4 +8,4 @@
 void printError(const QString& message);
 void writeOutput(const QByteArray& bytes);
 // "Reading 12/40", redrawn in place, and only when standard error is a terminal.
-void showProgress(int done, int total);
+void showProgress(int done, int total, const char* what = "Reading");

@@ -51,6 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
 
     LinkRig rig;
+    qsizetype sentAtEnd = -1;
+    QObject::connect(&rig.link, &ControllerLink::readEnded, &rig.link,
+                     [&] { sentAtEnd = rig.direct.sent.size(); });
     const int readType = FirstReadType + data[0] % ReadTypeChoices;
     rig.link.state.SiteMode = (data[0] & 0x80) != 0;
     require(rig.link.startRead(readType, Requester::Window) == ReadStart::Started,
@@ -62,11 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     require(rig.done.size() == 1, "the read ends once, on a silent line at the latest");
     require(!rig.clock.advanceToNextTimer(), "no reply is awaited after the read");
-    // A read that fails its double check still sends the next frame, and only the watchdog
-    // frees the link from that.
-    for (int second = 0; second <= TransactionEngine::WatchdogSeconds; ++second)
-        rig.link.watchdogStep();
-    require(!rig.link.isBusy(), "the watchdog frees the link");
+    require(!rig.link.isBusy(), "an ended read leaves the link free at once");
+    require(rig.direct.sent.size() == sentAtEnd, "no frame goes out after the read has ended");
     for (int address = 0; address < MemoryImage::Size; ++address)
         require(rig.link.image.at(address) == 0 || isReadAddress(readType, address),
                 "only addresses of the read are stored");

@@ -4,18 +4,33 @@ ControllerLink::ControllerLink(SerialPort& direct, SerialPort& modem, const Wall
                                QObject* parent)
     : QObject(parent), ports(direct, modem, state, status, trace, clock),
       engine_(ports, state, image, alarmImage, log, status),
-      reads_(engine_, ports, state, valid, log, status, trace) {
+      reads_(engine_, ports, state, valid, log, status, trace),
+      writes_(engine_, ports, state, image, alarmImage, status),
+      verification_(reads_, image, status, state) {
+    engine_.attach(&writes_);
     connect(&reads_, &ReadSequencer::readStepped, this, &ControllerLink::readStepped);
     connect(&reads_, &ReadSequencer::readEnded, this, &ControllerLink::readEnded);
     connect(&engine_, &TransactionEngine::commFailed, this, &ControllerLink::commFailed);
     connect(&engine_, &TransactionEngine::beep, this, &ControllerLink::beep);
     connect(&engine_, &TransactionEngine::singleCommandReply, this,
             &ControllerLink::singleCommandReply);
+    connect(&writes_, &PacedWrites::writeEnded, this, &ControllerLink::writeEnded);
+    connect(&writes_, &PacedWrites::beep, this, &ControllerLink::beep);
+    connect(&writes_, &PacedWrites::writeEnded, &verification_,
+            [this](PacedWrite kind) { verification_.writeEnded(kind, writes_.written()); });
+    connect(&reads_, &ReadSequencer::readEnded, &verification_, &WriteVerification::readEnded);
+    connect(&verification_, &WriteVerification::writeChecked, this, &ControllerLink::writeChecked);
+    connect(&ports, &LinkPorts::baudChanged, &writes_, &PacedWrites::setwritedelay);
 }
 
-void ControllerLink::sendSingleCommand(int kind, int address, int data) {
+ReadStart ControllerLink::sendSingleCommand(int kind, int address, int data) {
+    if (isBusy()) {
+        status.setText(StatusPanels::Link, readStartText(ReadStart::Busy, state.LanguageIndex));
+        return ReadStart::Busy;
+    }
     reads_.beginSingleCommand();
     engine_.sendcommand(kind, address, data);
+    return ReadStart::Started;
 }
 
 void ControllerLink::clearWorkingState() {

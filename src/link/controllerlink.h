@@ -4,11 +4,13 @@
 #include "data/memoryimage.h"
 #include "link/linkports.h"
 #include "link/linkstate.h"
+#include "link/pacedwrites.h"
 #include "link/readresults.h"
 #include "link/readsequences.h"
 #include "link/tracelog.h"
 #include "link/transactionengine.h"
 #include "link/writeoperands.h"
+#include "link/writeverification.h"
 #include "platform/wallclock.h"
 
 #include <QObject>
@@ -44,9 +46,22 @@ public:
     // The read that runs, or the last one: its type, position and how it ended.
     const ReadState& readState() const { return reads_.state(); }
     // Sends one command outside any read sequence; its reply comes as singleCommandReply.
-    void sendSingleCommand(int kind, int address, int data);
+    // Refused while the link is busy, so its frame never lands inside a read or a write.
+    ReadStart sendSingleCommand(int kind, int address, int data);
     // What the next write sends; the settings and calibration editors fill it.
     WriteOperands& preparedWrite() { return write_; }
+    // Writes: the prepared change, the whole settings block, the alarm unit's bytes. Each
+    // ends with writeEnded.
+    WriteStart sendOneChange() { return writes_.sendOneChange(write_); }
+    WriteStart sendWholeList() { return writes_.sendWholeList(); }
+    WriteStart startAlarmUnitWrite() { return writes_.startAlarmUnitWrite(); }
+    PacedWrite runningWrite() const { return writes_.running(); }
+    int writeDelay() const { return writes_.writeDelay(); }
+    // Settings writes are read back once sent (on unless the user turned it off).
+    void setVerifyWrites(bool on) { verification_.enabled = on; }
+    bool verifyWrites() const { return verification_.enabled; }
+    // What the last settings write stored, by image address.
+    const WrittenBytes& lastWritten() const { return writes_.written(); }
     // Once a second from the main window's timer: frees a link whose transaction never ended.
     void watchdogStep() { engine_.watchdogStep(); }
     // Nothing read, no read running and no write prepared, as when the program starts.
@@ -66,9 +81,15 @@ signals:
     void beep(int count);
     // The reply of a single command: the data byte when isData, else the status.
     void singleCommandReply(int value, bool isData);
+    // A write sent its last frame.
+    void writeEnded(PacedWrite kind);
+    // A settings write is over: read back and compared, or not checked.
+    void writeChecked(const WriteCheck& check);
 
 private:
     TransactionEngine engine_;
     ReadSequencer reads_;
+    PacedWrites writes_;
+    WriteVerification verification_;
     WriteOperands write_;
 };

@@ -111,4 +111,5 @@ void LinkPorts::baudboxChange(int index) {
         status_.setText(StatusPanels::Link,
                         text(LinkText::CantOpenModemPort, state_.LanguageIndex));
     comstatusupdate();
+    emit baudChanged();
 }

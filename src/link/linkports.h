@@ -41,7 +41,7 @@ public:
     // The COM-number edit boxes: returns the port number the text leaves (see applyComPortText).
     void ebDirectComPortNumChange(const QString& text);
     void ebModemComPortNumChange(const QString& text);
-    // The baud selector (steps of the link; the write delay is re-derived by its owner).
+    // The baud selector; the write delay follows through baudChanged.
     void baudboxChange(int index);
 
     // "007" gives 7, "0" gives 1, out of range or not a number keeps the previous number.
@@ -51,6 +51,7 @@ signals:
     void beep(int count);
     // An edit box should show this number again after a change.
     void comPortNumberShown(int port, int number);
+    void baudChanged();
 
 private:
     bool configureAndOpen(SerialPort& port, int comNumber, bool closeFirst);

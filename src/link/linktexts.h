@@ -29,5 +29,16 @@ inline constexpr TextRow StartingUp{"Starting Up", "Demarrage", "正在启动", 
 inline constexpr TextRow DialInProgress{"Dialling", "Numerotation", "正在拨号", "Wählvorgang"};
 inline constexpr TextRow NoSuchRead{"No Such Read", "Lecture Inconnue", "没有此读取",
                                     "Unbekannter Lesevorgang"};
+// Paced writes.
+inline constexpr TextRow SendingData{"Sending Data", "", "发送数据", "Sende Daten"};
+inline constexpr TextRow PortNotOpen{"Port Not Open", "Port Ferme", "串行口没打开",
+                                     "Port nicht geöffnet"};
+inline constexpr TextRow NoConnection{"No connection", "", "缺乏连接", "Keine Verbindung"};
+// The read-back of a write.
+inline constexpr TextRow Verified{"Verified", "Verifie", "已验证", "Überprüft"};
+inline constexpr TextRow DiffersInRam{"Differs at RAM %1", "Differe en RAM %1", "RAM %1 不符",
+                                      "Abweichung bei RAM %1"};
+inline constexpr TextRow DiffersInEeprom{"Differs at EEPROM %1", "Differe en EEPROM %1",
+                                         "EEPROM %1 不符", "Abweichung bei EEPROM %1"};
 inline constexpr const char* BadHandle = "Bad Handle";
 } // namespace LinkText

@@ -49,11 +49,20 @@ int readCount(int readType) {
     return static_cast<int>(readList(readType).size());
 }
 
-int readAddress(int readType, int readNum) {
-    const auto& list = readList(readType);
+namespace {
+int entry(const std::vector<int>& list, int readNum) {
     if (readNum < 1 || readNum > static_cast<int>(list.size()))
         return -1;
     return list[static_cast<size_t>(readNum - 1)];
+}
+} // namespace
+
+int readAddress(int readType, int readNum) {
+    return entry(readList(readType), readNum);
+}
+
+int ReadState::address() const {
+    return entry(addresses, ReadNum);
 }
 
 ReadSequencer::ReadSequencer(TransactionEngine& engine, LinkPorts& ports, LinkState& link,
@@ -67,13 +76,22 @@ ReadSequencer::ReadSequencer(TransactionEngine& engine, LinkPorts& ports, LinkSt
 ReadStart ReadSequencer::Getdata(Requester sender, int readType) {
     if (sender == Requester::MainWindow)
         readType = log_.secondPart ? ReadKind::Status : ReadKind::Current;
-    if (const ReadStart why = refusal(readType); why != ReadStart::Started)
+    return start(sender, readType, readList(readType));
+}
+
+ReadStart ReadSequencer::readAddresses(Requester sender, std::vector<int> addresses) {
+    return start(sender, ReadKind::Listed, std::move(addresses));
+}
+
+ReadStart ReadSequencer::start(Requester sender, int readType, std::vector<int> addresses) {
+    if (const ReadStart why = refusal(addresses); why != ReadStart::Started)
         return refuse(why);
 
     const bool usable = openLinkPort();
     state_.Requester = static_cast<int>(sender);
     state_.ReadType = readType;
-    state_.ReadNum = readCount(readType);
+    state_.ReadNum = static_cast<int>(addresses.size());
+    state_.addresses = std::move(addresses);
     const int address = readadd();
     if (!usable) {
         status_.setText(StatusPanels::Link, text(LinkText::CantOpenPort, link_.LanguageIndex));
@@ -86,14 +104,14 @@ ReadStart ReadSequencer::Getdata(Requester sender, int readType) {
     return ReadStart::Started;
 }
 
-ReadStart ReadSequencer::refusal(int readType) const {
+ReadStart ReadSequencer::refusal(const std::vector<int>& addresses) const {
     if (link_.StartupPending)
         return ReadStart::StartupPending;
     if (engine_.isBusy())
         return ReadStart::Busy;
     if (link_.Dialling)
         return ReadStart::Dialling;
-    if (readCount(readType) == 0)
+    if (addresses.empty())
         return ReadStart::NoSuchSequence;
     return ReadStart::Started;
 }
@@ -145,6 +163,7 @@ void ReadSequencer::endInFailure(ReadOutcome reason) {
 
 void ReadSequencer::beginSingleCommand() {
     state_.ReadType = ReadKind::Single;
+    state_.addresses.clear();
 }
 
 void ReadSequencer::readdone() {

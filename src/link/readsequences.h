@@ -15,6 +15,8 @@ class TransactionEngine;
 namespace ReadKind {
 constexpr int Single = 1, Current = 2, Status = 3, SettingsPage1 = 4, SettingsPage5 = 8,
               Calibration = 9, History = 10, AlarmUnit = 11;
+// A read of addresses the caller lists, such as those a write has just changed.
+constexpr int Listed = 12;
 } // namespace ReadKind
 
 // The address list of a read sequence, entries 1..count; empty for types without a sequence.
@@ -30,9 +32,10 @@ struct ReadState {
     int Requester = static_cast<int>(::Requester::Window);
     bool ReadFailed = false; // the running read ends in failure; cleared once its end is handled
     ReadOutcome outcome = ReadOutcome::Completed; // how the last read ended
+    std::vector<int> addresses;                   // entries 1..count of the read
 
     // The address of the current position (-1 once a read has completed).
-    int address() const { return readAddress(ReadType, ReadNum); }
+    int address() const;
 };
 
 // Starts read sequences and ends them: Getdata, readadd, readnext, readstep, readdone. It owns
@@ -49,6 +52,8 @@ public:
     // a read that is running. The main window's log reads choose their own type: the current
     // state, then the status.
     ReadStart Getdata(Requester sender, int readType);
+    // Starts a read of exactly these image addresses, with the refusals of Getdata.
+    ReadStart readAddresses(Requester sender, std::vector<int> addresses);
     int readadd();
     void readnext();
     void readstep();
@@ -70,7 +75,8 @@ signals:
     void readEnded(int readType, ReadOutcome outcome);
 
 private:
-    ReadStart refusal(int readType) const;
+    ReadStart start(Requester sender, int readType, std::vector<int> addresses);
+    ReadStart refusal(const std::vector<int>& addresses) const;
     bool openLinkPort();
     ReadStart refuse(ReadStart why);
 

@@ -1,6 +1,7 @@
 #include "link/transactionengine.h"
 
 #include "link/linktexts.h"
+#include "link/pacedwrites.h"
 #include "link/readsequences.h"
 
 TransactionEngine::TransactionEngine(LinkPorts& ports, LinkState& link, MemoryImage& image,
@@ -12,6 +13,10 @@ TransactionEngine::TransactionEngine(LinkPorts& ports, LinkState& link, MemoryIm
             &TransactionEngine::Comport1TriggerTimer);
     connect(&ports_.Comport2, &SerialPort::triggerTimer, this,
             &TransactionEngine::Comport2TriggerTimer);
+}
+
+bool TransactionEngine::isBusy() const {
+    return state_.Busy || (writes_ && writes_->isPacing());
 }
 
 void TransactionEngine::sendcommand(int kind, int address, int data) {
@@ -78,12 +83,16 @@ void TransactionEngine::removeReplyTrigger(int port) {
 }
 
 void TransactionEngine::Comport1TriggerTimer(int handle) {
+    if (writes_ && writes_->triggerFired(LinkPorts::Direct, handle))
+        return;
     const auto& trigger = replyTriggers_[LinkPorts::Direct];
     if (trigger.exists && handle == trigger.handle)
         replyTick(LinkPorts::Direct);
 }
 
 void TransactionEngine::Comport2TriggerTimer(int handle) {
+    if (writes_ && writes_->triggerFired(LinkPorts::Modem, handle))
+        return;
     const auto& trigger = replyTriggers_[LinkPorts::Modem];
     if (trigger.exists && handle == trigger.handle)
         replyTick(LinkPorts::Modem);
@@ -174,7 +183,9 @@ void TransactionEngine::handleReadReply() {
     if (datamatch(match)) {
         acceptReading();
     } else if (match.DataReceived && ++match.MatchCount > MatchState::LastSlot) {
+        // The read is over: no further frame, and the link is free for the next one.
         readfail(ReadOutcome::Mismatch);
+        return;
     }
     if (sequencer_->state().ReadNum < 1)
         sequencer_->readdone();

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <array>
 
+class PacedWrites;
 class ReadSequencer;
 
 // The transaction engine's own state: the open transaction, its reply and the double check.
@@ -45,9 +46,13 @@ public:
                       QObject* parent = nullptr);
 
     void attach(ReadSequencer* sequencer) { sequencer_ = sequencer; }
+    void attach(PacedWrites* writes) { writes_ = writes; }
 
     const EngineState& state() const { return state_; }
-    bool isBusy() const { return state_.Busy; }
+    // A transaction is open or a paced write is still sending.
+    bool isBusy() const;
+    // The paced writes build their frames through the same write enable.
+    WriteEnableState& writeEnable() { return state_.writeEnable; }
 
     // Kinds 1..5 (any other kind is the loopback).
     void sendcommand(int kind, int address, int data);
@@ -100,6 +105,7 @@ private:
     LogReadFlags& log_;
     StatusPanels& status_;
     ReadSequencer* sequencer_ = nullptr;
+    PacedWrites* writes_ = nullptr;
     EngineState state_;
     std::array<ReplyTrigger, 2> replyTriggers_{};
     bool noDataFailure_ = false; // the read ended in this tick for lack of data bytes

@@ -226,6 +226,7 @@ WindowOptions readWindowOptions(const ConfigStore& store) {
     out.SingleCommandNumberKind = read("SingleCommandNumberKind", out.SingleCommandNumberKind);
     if (out.SingleCommandNumberKind != 0 && out.SingleCommandNumberKind != 1)
         out.SingleCommandNumberKind = 0;
+    out.VerifyWrites = read("Verify writes", 1) != 0;
     return out;
 }
 
@@ -235,5 +236,7 @@ void writeWindowOptions(ConfigStore& store, const WindowOptions& options) {
     store.writeInteger(ConfigSection::Options, QStringLiteral("MainFormLeft"),
                        options.MainFormLeft);
     store.writeInteger(ConfigSection::Options, QStringLiteral("MainFormTop"), options.MainFormTop);
+    store.writeInteger(ConfigSection::Options, QStringLiteral("Verify writes"),
+                       options.VerifyWrites ? 1 : 0);
     store.flush();
 }

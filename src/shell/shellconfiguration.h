@@ -59,4 +59,6 @@ struct WindowOptions {
     int MainFormLeft = 240;
     int MainFormTop = 45;
     int SingleCommandNumberKind = 0;
+    // Settings writes are read back and compared once sent.
+    bool VerifyWrites = true;
 };

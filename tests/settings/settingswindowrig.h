@@ -1,6 +1,8 @@
 #pragma once
 
+#include "../ui/uifakes.h"
 #include "linkrig.h"
+#include "writingcontroller.h"
 
 #include "settings/ui/setform.h"
 #include "settings/ui/stringcolumn.h"
@@ -52,11 +54,21 @@ struct SettingsWindowRig {
     LinkRig rig;
     ControllerIdentity identity;
     LanguageFonts fonts;
+    FakeConfirmer confirmer;
+    std::unique_ptr<WritingController> controller;
     std::unique_ptr<Tsetform> window;
 
     explicit SettingsWindowRig(const std::array<quint8, 512>& memory = sampleController()) {
         rig.answerFrom(memory);
-        window = std::make_unique<Tsetform>(rig.link, identity, fonts);
+        window = std::make_unique<Tsetform>(rig.link, identity, fonts, confirmer);
+    }
+
+    // A controller that also takes the writes the window sends.
+    struct TakingWrites {};
+    SettingsWindowRig(TakingWrites, const std::array<quint8, 512>& memory = sampleController()) {
+        controller = std::make_unique<WritingController>(rig.direct);
+        controller->memory = memory;
+        window = std::make_unique<Tsetform>(rig.link, identity, fonts, confirmer);
     }
 
     void open() {
@@ -104,6 +116,13 @@ struct SettingsWindowRig {
         QTest::keyClicks(editor, text);
         QTest::keyClick(editor, Qt::Key_Return);
         QTRY_VERIFY(editorOf(column(columnName)) == nullptr);
+    }
+
+    // With TARVIK_SCREENSHOTS naming a folder, keeps a picture of the window there.
+    void screenshot(const QString& name) const {
+        const QString folder = qEnvironmentVariable("TARVIK_SCREENSHOTS");
+        if (!folder.isEmpty())
+            QVERIFY(window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
     }
 
     QString cell(const char* columnName, int row) const {

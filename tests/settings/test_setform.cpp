@@ -157,6 +157,78 @@ private slots:
         QCOMPARE(w.cell("sgrid2", 0), QStringLiteral("16.5"));
     }
 
+    void sendingAChangeWritesItAndReadsItBack_data() {
+        QTest::addColumn<QList<int>>("lost");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("taken") << QList<int>{} << "Verified"
+                               << "14.4";
+        // The page then shows what the controller really holds.
+        QTest::newRow("RAM write lost") << QList<int>{87} << "Differs at RAM 87"
+                                        << "14.6";
+    }
+
+    void sendingAChangeWritesItAndReadsItBack() {
+        QFETCH(QList<int>, lost);
+        QFETCH(QString, status);
+        QFETCH(QString, shown);
+        SettingsWindowRig w{SettingsWindowRig::TakingWrites{}};
+        w.controller->lostWrites = QSet<int>(lost.begin(), lost.end());
+        QSignalSpy checked(&w.rig.link, &ControllerLink::writeChecked);
+        w.open();
+        w.finishReads(1);
+        w.click("conbutton2");
+        w.finishReads(2);
+        w.enter("sgrid2", 0, QStringLiteral("14.4"));
+        const qsizetype before = w.rig.direct.sent.size();
+
+        w.click("sendbutton");
+        QVERIFY(w.button("sendbutton")->isChecked());
+        QCOMPARE(w.rig.link.status.text(StatusPanels::Link), QStringLiteral("Sending Data"));
+        w.screenshot(QStringLiteral("settings-sending-") + QTest::currentDataTag());
+        w.rig.runUntil([&] { return !checked.isEmpty(); });
+        w.screenshot(QStringLiteral("settings-sent-") + QTest::currentDataTag());
+
+        const QList<QByteArray> written = w.rig.direct.sent.mid(before, 3);
+        QCOMPARE(written, (QList<QByteArray>{QByteArray::fromHex("98E20167"),
+                                             QByteArray::fromHex("CA259035"),
+                                             QByteArray::fromHex("98579067")}));
+        QVERIFY(!w.button("sendbutton")->isChecked());
+        QVERIFY(!w.button("sendbutton")->isEnabled());
+        QCOMPARE(w.rig.link.status.text(StatusPanels::Link), status);
+        QCOMPARE(w.cell("sgrid2", 0), shown);
+        QCOMPARE(int(w.controller->memory[37 + 256]), 144);
+    }
+
+    void theWholeListIsSentOnlyAfterTheQuestion() {
+        SettingsWindowRig w{SettingsWindowRig::TakingWrites{}};
+        QSignalSpy checked(&w.rig.link, &ControllerLink::writeChecked);
+        w.open();
+        w.finishReads(1);
+        QVERIFY(w.button("vxbutton")->isEnabled());
+        auto* panel = w.find<QWidget>("vxprogpanel");
+        auto* progbutton = w.find<QPushButton>("progbutton");
+
+        w.confirmer.answer = false;
+        w.click("vxbutton");
+        QVERIFY(panel->isVisible());
+        QTest::mouseClick(progbutton, Qt::LeftButton);
+        QCOMPARE(w.confirmer.question, QStringLiteral("Program VX with the whole setting list?"));
+        QCOMPARE(w.rig.link.runningWrite(), PacedWrite::None);
+        QVERIFY(!w.button("vxbutton")->isChecked());
+
+        w.confirmer.answer = true;
+        QTest::mouseClick(progbutton, Qt::LeftButton);
+        QCOMPARE(w.rig.link.runningWrite(), PacedWrite::WholeList);
+        QVERIFY(w.button("vxbutton")->isChecked());
+        QVERIFY(!panel->isVisible());
+        w.rig.runUntil([&] { return !checked.isEmpty(); });
+        QVERIFY(!w.button("vxbutton")->isChecked());
+        QCOMPARE(w.rig.link.status.text(StatusPanels::Link), QStringLiteral("Verified"));
+        for (int ram = 64; ram <= 94; ++ram)
+            QCOMPARE(w.controller->memory[size_t(ram - 50 + 256)], w.rig.link.image.at(ram));
+    }
+
     void invalidEntryShowsTheValueAgain() {
         SettingsWindowRig w;
         w.open();
@@ -390,9 +462,10 @@ private slots:
         QVERIFY(panel->isVisible());
         QCOMPARE(w.find<QLabel>("Label3")->text(),
                  QStringLiteral("Program VX with the whole setting list?"));
-        QVERIFY(!w.find<QPushButton>("progbutton")->isEnabled());
+        QVERIFY(w.find<QPushButton>("progbutton")->isEnabled());
         QTest::mouseClick(w.find<QPushButton>("Cancelbutton"), Qt::LeftButton);
         QVERIFY(!panel->isVisible());
+        QVERIFY(!w.button("vxbutton")->isChecked());
         w.click("vxbutton");
         w.window->toggleFromToolButton();
         QVERIFY(!w.window->isVisible());

@@ -1,3 +1,4 @@
+#include "../ui/uifakes.h"
 #include "clirun.h"
 #include "programlink.h"
 #include "shownpage.h"
@@ -25,6 +26,7 @@ struct WindowOnSimulator {
     sim::PtyLine& line = sim.line;
     ControllerIdentity identity;
     LanguageFonts fonts;
+    FakeConfirmer confirmer;
     std::unique_ptr<Tsetform> window;
     int readsDone = 0;
 
@@ -40,7 +42,7 @@ struct WindowOnSimulator {
         if (!line.open())
             return false;
         program.pointAt(line.devicePath());
-        window = std::make_unique<Tsetform>(link, identity, fonts);
+        window = std::make_unique<Tsetform>(link, identity, fonts, confirmer);
         window->show();
         window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());

@@ -114,6 +114,7 @@ private slots:
         QCOMPARE(options.MainFormLeft, 240);
         QCOMPARE(options.MainFormTop, 45);
         QCOMPARE(options.SingleCommandNumberKind, 0);
+        QVERIFY(options.VerifyWrites);
     }
 
     void readsInTheProgramsOrder() {
@@ -274,15 +275,18 @@ private slots:
                           QStringLiteral("300"));
         store.writeInteger(QStringLiteral("Options"), QStringLiteral("MainFormTop"), 120);
         store.writeInteger(QStringLiteral("Options"), QStringLiteral("SingleCommandNumberKind"), 5);
+        store.writeInteger(QStringLiteral("Options"), QStringLiteral("Verify writes"), 0);
         const WindowOptions read = readWindowOptions(store);
         QCOMPARE(read.MainFormLeft, 240); // text where an integer belongs
         QCOMPARE(read.MainFormTop, 120);
         QCOMPARE(read.SingleCommandNumberKind, 0);
+        QVERIFY(!read.VerifyWrites);
         store.journal.clear();
-        writeWindowOptions(store, {10, 20, 1});
-        QCOMPARE(writes(store.journal),
-                 (QStringList{"write Options/SingleCommandNumberKind=1",
-                              "write Options/MainFormLeft=10", "write Options/MainFormTop=20"}));
+        writeWindowOptions(store, {10, 20, 1, true});
+        QCOMPARE(
+            writes(store.journal),
+            (QStringList{"write Options/SingleCommandNumberKind=1", "write Options/MainFormLeft=10",
+                         "write Options/MainFormTop=20", "write Options/Verify writes=1"}));
         QCOMPARE(store.value(QStringLiteral("Options"), QStringLiteral("MainFormLeft")).typeId(),
                  int(QMetaType::Int));
     }

@@ -150,7 +150,7 @@ private slots:
         QTest::mouseClick(rig.program.mainform->exitpanel->exityesBitBtn, Qt::LeftButton);
         QCOMPARE(finished.size(), 1);
         QCOMPARE(store->journal.first(), QStringLiteral("write Settings/Periodic Log Rate=2"));
-        QCOMPARE(store->journal.last(), QStringLiteral("write Options/MainFormTop=45"));
+        QCOMPARE(store->journal.last(), QStringLiteral("write Options/Verify writes=1"));
         QVERIFY(!rig.program.currentform);
     }
 

@@ -50,8 +50,9 @@ QToolButton* makeButton(QWidget* parent, const QString& name, int left) {
 } // namespace
 
 Tsetform::Tsetform(ControllerLink& link, ControllerIdentity& identity, const LanguageFonts& fonts,
-                   QWidget* parent)
-    : QWidget(parent, Qt::Window), link_(link), identity_(identity), fonts_(fonts) {
+                   Confirmer& confirmer, QWidget* parent)
+    : QWidget(parent, Qt::Window), link_(link), identity_(identity), fonts_(fonts),
+      confirmer_(confirmer) {
     FormCreate();
 }
 
@@ -71,6 +72,8 @@ void Tsetform::FormCreate() {
     createColumns();
     createWholeListPanel();
     connect(&link_, &ControllerLink::readEnded, this, &Tsetform::readDone);
+    connect(&link_, &ControllerLink::writeEnded, this, &Tsetform::writeEnded);
+    connect(&link_, &ControllerLink::writeChecked, this, &Tsetform::writeChecked);
     applyLanguage();
     showPage(1);
 }
@@ -97,9 +100,12 @@ void Tsetform::createButtons() {
     sendbutton = makeButton(Panel1, QStringLiteral("sendbutton"), SendbuttonLeft);
     sendbutton->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
     sendbutton->setEnabled(false);
+    sendbutton->setCheckable(true); // held down while the change is sent
+    connect(sendbutton, &QToolButton::clicked, this, &Tsetform::sendbuttonClick);
     vxbutton = makeButton(Panel1, QStringLiteral("vxbutton"), VxbuttonLeft);
     vxbutton->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));
     vxbutton->setEnabled(false);
+    vxbutton->setCheckable(true); // held down while the whole list is sent
     connect(vxbutton, &QToolButton::clicked, this, &Tsetform::vxbuttonClick);
 }
 
@@ -144,8 +150,7 @@ void Tsetform::createWholeListPanel() {
     progbutton->setObjectName(QStringLiteral("progbutton"));
     progbutton->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     progbutton->setGeometry(16, 80, 89, 49);
-    // Sending the whole list comes with the programming of the controller.
-    progbutton->setEnabled(false);
+    connect(progbutton, &QPushButton::clicked, this, &Tsetform::progbuttonClick);
     Cancelbutton = new QPushButton(vxprogpanel);
     Cancelbutton->setObjectName(QStringLiteral("Cancelbutton"));
     Cancelbutton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
@@ -402,8 +407,10 @@ void Tsetform::layoutCalibration() {
 
 void Tsetform::vxbuttonClick() {
     vxprogpanel->setVisible(!vxprogpanel->isVisible());
+    vxbutton->setChecked(link_.runningWrite() == PacedWrite::WholeList);
 }
 
 void Tsetform::CancelbuttonClick() {
     vxprogpanel->hide();
+    vxbutton->setChecked(link_.runningWrite() == PacedWrite::WholeList);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/languagefonts.h"
+#include "common/ui/dialogseams.h"
 #include "data/identity.h"
 #include "link/controllerlink.h"
 #include "settings/calibration.h"
@@ -22,7 +23,7 @@ class Tsetform : public QWidget {
     Q_OBJECT
 public:
     Tsetform(ControllerLink& link, ControllerIdentity& identity, const LanguageFonts& fonts,
-             QWidget* parent = nullptr);
+             Confirmer& confirmer, QWidget* parent = nullptr);
     ~Tsetform() override;
 
     // The main window's tool button: shows and focuses the window, or hides it; the whole-list
@@ -82,11 +83,19 @@ private:
     void vxbuttonClick();
     void CancelbuttonClick();
 
+    // Writes.
+    void sendbuttonClick();
+    void progbuttonClick();
+    void sendWholeList();
+    void writeEnded(PacedWrite kind);
+    void writeChecked();
+
     bool& pageValid(int page);
 
     ControllerLink& link_;
     ControllerIdentity& identity_;
     const LanguageFonts& fonts_;
+    Confirmer& confirmer_;
 
     QWidget* Panel1 = nullptr;
     std::array<QToolButton*, 5> conbuttons{};
