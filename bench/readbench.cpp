@@ -1,11 +1,7 @@
 // Times a current-state read through the real serial stack against the simulated controller
 // and compares it with the shortest possible read: 22 addresses, each read twice, one reply
 // poll of 2 ticks per read.
-#include "link/controllerlink.h"
-#include "platform/qt/qtserialport.h"
-#include "platform/qt/qtticktimer.h"
-#include "sim/controller.h"
-#include "sim/ptyline.h"
+#include "benchline.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -18,24 +14,10 @@ constexpr double TickSeconds = 1.0 / 18.2;
 constexpr int Runs = 3;
 
 double timeOneRead(int baud) {
-    sim::ControllerConfig config;
-    config.drift = false;
-    sim::Controller controller(config);
-    sim::PtyLine line(controller, sim::PtyOptions{baud, false, {}});
-    if (!line.open()) {
-        std::fprintf(stderr, "cannot open the simulated line: %s\n",
-                     qPrintable(line.errorString()));
+    BenchLine line(baud);
+    if (!line.open())
         return -1;
-    }
-    QtTickTimerSource timers;
-    PortMap ports;
-    ports.setDevice(1, line.devicePath());
-    QtSerialPort direct(timers, ports);
-    QtSerialPort modem(timers, ports);
-    SystemWallClock clock;
-    ControllerLink link(direct, modem, clock);
-    link.ports.baudIndex = static_cast<int>(LinkPorts::BaudTexts.indexOf(QString::number(baud)));
-    link.state.StartupPending = false;
+    ControllerLink& link = line.link;
 
     QEventLoop loop;
     bool failed = true;

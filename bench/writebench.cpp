@@ -1,10 +1,6 @@
 // Times the whole settings list through the real serial stack against the simulated controller
 // and compares it with its paced duration: the sum of the tick waits between its frames.
-#include "link/controllerlink.h"
-#include "platform/qt/qtserialport.h"
-#include "platform/qt/qtticktimer.h"
-#include "sim/controller.h"
-#include "sim/ptyline.h"
+#include "benchline.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -21,24 +17,10 @@ constexpr int Baud = 9600;
 constexpr int PacedTicks = 13 + 30 * (11 + 4) + 31 * 11 + 11;
 
 double timeWholeList() {
-    sim::ControllerConfig config;
-    config.drift = false;
-    sim::Controller controller(config);
-    sim::PtyLine line(controller, sim::PtyOptions{Baud, false, {}});
-    if (!line.open()) {
-        std::fprintf(stderr, "cannot open the simulated line: %s\n",
-                     qPrintable(line.errorString()));
+    BenchLine line(Baud);
+    if (!line.open())
         return -1;
-    }
-    QtTickTimerSource timers;
-    PortMap ports;
-    ports.setDevice(1, line.devicePath());
-    QtSerialPort direct(timers, ports);
-    QtSerialPort modem(timers, ports);
-    SystemWallClock clock;
-    ControllerLink link(direct, modem, clock);
-    link.ports.baudIndex = static_cast<int>(LinkPorts::BaudTexts.indexOf(QString::number(Baud)));
-    link.state.StartupPending = false;
+    ControllerLink& link = line.link;
     link.setVerifyWrites(false);
 
     QEventLoop loop;
