@@ -2,7 +2,6 @@
 
 #include "link/trace.h"
 #include "link/ui/portpanel.h"
-#include "shell/configurationio.h"
 #include "shell/ui/logpanel.h"
 #include "shell/ui/maintoolbar.h"
 #include "shell/ui/savepanel.h"
@@ -10,24 +9,23 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 
 Program::Program(const ProgramServices& services)
-    : link(services.direct, services.modem, services.clock), store_(services.store),
-      clock_(services.clock), portMap_(services.portMap) {
+    : link(services.direct, services.modem, services.clock), clock_(services.clock),
+      portMap_(services.portMap) {
     createWindows(services);
     connectWindows();
     connectBeeps();
-    placeMainWindow();
 }
 
 Program::~Program() = default;
 
 // Creation order: the main window, the settings window, the current state, the graphs, help,
-// the file viewer, the alarm unit, the debug window and the options dialog. The help, viewer,
-// alarm-unit and options windows join this order as they are built.
+// the file viewer, the alarm unit, the debug window and the options dialog. The alarm-unit window
+// joins this order when it is built. The options dialog, created last, moves the main window to
+// its stored place.
 void Program::createWindows(const ProgramServices& services) {
     mainform = std::make_unique<Tmainform>(
         link, state,
@@ -41,12 +39,18 @@ void Program::createWindows(const ProgramServices& services) {
                                                  state.configuration.fonts);
     graphform = std::make_unique<Tgraphform>(link, state.configuration.fonts, state.graph,
                                              services.saveDialogs);
+    helpform = std::make_unique<Thelpform>(link.state.LanguageIndex, state.configuration.fonts,
+                                           services.helpFolders);
     readform = std::make_unique<TReadform>(link.state.LanguageIndex, state.configuration.fonts,
                                            services.printer);
     debugform = std::make_unique<TForm1>(link.trace, services.confirmer);
+    optionsform = std::make_unique<TOptionsForm>(services.store, *mainform, link);
 }
 
 void Program::connectWindows() {
+    connect(mainform->toolBar->button(3), &QToolButton::clicked, this, &Program::toggleHelp);
+    connect(optionsform.get(), &TOptionsForm::helpWanted, this, &Program::toggleHelp);
+    connect(mainform.get(), &Tmainform::Options1Click, optionsform.get(), &TOptionsForm::open);
     connectToolWindow(4, [this] {
         currentform->ToolButton4Click();
         return currentform->isVisible();
@@ -116,16 +120,8 @@ void Program::connectBeeps() {
     connect(mainform.get(), &Tmainform::beep, this, beep);
 }
 
-// The stored position, unless no screen shows it any more.
-void Program::placeMainWindow() {
-    options_ = readWindowOptions(store_);
-    link.setVerifyWrites(options_.VerifyWrites);
-    const QPoint stored(options_.MainFormLeft, options_.MainFormTop);
-    if (QGuiApplication::screenAt(stored + QPoint(20, 20)) == nullptr) {
-        options_.MainFormLeft = WindowOptions{}.MainFormLeft;
-        options_.MainFormTop = WindowOptions{}.MainFormTop;
-    }
-    mainform->move(options_.MainFormLeft, options_.MainFormTop);
+void Program::toggleHelp() {
+    helpform->showOrHide();
 }
 
 void Program::shutDown() {
@@ -133,9 +129,10 @@ void Program::shutDown() {
     currentform.reset();
     graphform.reset();
     readform.reset();
+    helpform.reset();
     debugform.reset();
-    options_.MainFormLeft = mainform->x();
-    options_.MainFormTop = mainform->y();
-    writeWindowOptions(store_, options_);
+    // The main window still stands: its last position is stored.
+    optionsform->SaveOptions();
+    optionsform.reset();
     emit finished();
 }

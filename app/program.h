@@ -6,11 +6,15 @@
 #include "link/controllerlink.h"
 #include "link/ui/debugform.h"
 #include "settings/ui/setform.h"
+#include "shell/helpfiles.h"
 #include "shell/shellstate.h"
+#include "shell/ui/helpform.h"
 #include "shell/ui/mainform.h"
+#include "shell/ui/optionsform.h"
 #include "shell/ui/savedialogs.h"
 #include "shell/ui/tgraphform.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -33,6 +37,8 @@ struct ProgramServices {
     QString programVersion;
     // Where a report named without a folder is saved.
     SaveLocations saveLocations = SaveLocations::ofThisProgram();
+    // Where the help files are looked for, in order.
+    QStringList helpFolders = ::helpFolders(QCoreApplication::applicationDirPath());
 };
 
 // The whole program: the link and the shell's state, and every window, created once in their
@@ -53,8 +59,11 @@ public:
     std::unique_ptr<Tsetform> setform;
     std::unique_ptr<TCurrentform> currentform;
     std::unique_ptr<Tgraphform> graphform;
+    std::unique_ptr<Thelpform> helpform;
     std::unique_ptr<TReadform> readform;
     std::unique_ptr<TForm1> debugform;
+    // A dialog of the main window: it goes before the main window does.
+    std::unique_ptr<TOptionsForm> optionsform;
 
 signals:
     // The main window closed and the other windows are gone: the program ends.
@@ -68,12 +77,9 @@ private:
     void releaseToolButton(int button);
     void toggleViewer(const QString& fileName);
     void connectBeeps();
-    void placeMainWindow();
+    void toggleHelp();
     void shutDown();
 
-    ConfigStore& store_;
     const WallClock& clock_;
     PortMap& portMap_;
-    // The options dialog's values: read at start, the window's position stored at the end.
-    WindowOptions options_;
 };

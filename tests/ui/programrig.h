@@ -15,10 +15,12 @@
 
 // The whole program on fake ports, virtual ticks, a store in memory and dialogs the test answers.
 struct ProgramRig {
-    explicit ProgramRig(MemoryConfigStore& store, const QStringList& arguments = {})
+    // The help files are looked for in `helpFolders` only.
+    explicit ProgramRig(MemoryConfigStore& store, const QStringList& arguments = {},
+                        const QStringList& helpFolders = {})
         : program(ProgramServices{direct, modem, clock, store, &store, portMap, lister, fonts,
                                   confirmer, saveDialogs, messageBoxes, printer, arguments,
-                                  QStringLiteral("2.10.7"), saveLocations()}) {
+                                  QStringLiteral("2.10.7"), saveLocations(), helpFolders}) {
         program.mainform->show();
     }
 

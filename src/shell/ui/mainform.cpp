@@ -25,6 +25,7 @@
 #include "shell/ui/toolbarimages.h"
 #include "shell/ui/vxsetpanel.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -76,10 +77,10 @@ void Tmainform::createControls() {
     Logpanel->hide();
     vxsetpanel = new VxsetPanel(this);
     puTools = new QMenu(this);
-    // The single command tool and the options dialog are not part of this program yet.
+    // The single command tool is not part of this program yet.
     puTools->addAction(QStringLiteral("&Send Single Command"))->setEnabled(false);
-    puTools->addAction(QStringLiteral("&Options"))->setEnabled(false);
-    for (const int number : {3, 7, 9})
+    Options1 = puTools->addAction(QStringLiteral("&Options"));
+    for (const int number : {7, 9})
         toolBar->button(number)->setEnabled(false);
     faceControls_ = {exitpanel->exitlab};
     faceControls_ += companel->faceControls();
@@ -161,6 +162,7 @@ void Tmainform::connectControls() {
     connect(vxsetpanel->setsavebbut, &QToolButton::clicked, this, &Tmainform::setsavebbutClick);
     connect(vxsetpanel->setgetbbut, &QToolButton::clicked, this, &Tmainform::setgetbbutClick);
     connect(sitebutton, &QToolButton::clicked, this, &Tmainform::sitebuttonClick);
+    connect(Options1, &QAction::triggered, this, &Tmainform::Options1Click);
     connect(exitpanel->exityesBitBtn, &QToolButton::clicked, this, &QWidget::close);
     connect(exitpanel->exitnoBitBtn, &QToolButton::clicked, this, [this] {
         exitpanel->hide();
@@ -446,6 +448,11 @@ void Tmainform::ApplyLanguage() {
     toolBar->setImage(2, ToolImage::FirstFlag + std::clamp(language, 0, 3));
     texts_.apply(language);
     showSavePanelHint();
+}
+
+void Tmainform::SendSingleNumberKind(int kind) {
+    singleNumberKind_ = kind;
+    emit singleNumberKindChanged(kind);
 }
 
 // In site mode the site button shows the site number and opens the site panel; otherwise it

@@ -19,6 +19,7 @@
 #include <QWidget>
 
 class ExitPanel;
+class QAction;
 class LogPanel;
 class LanguageGroup;
 class MainToolBar;
@@ -67,6 +68,9 @@ public:
     // The log file, where entries are written.
     QString logFilePath() const;
     void ApplyLanguage();
+    // The single command tool's address and data entry: decimal (0) or hexadecimal (1).
+    void SendSingleNumberKind(int kind);
+    int singleNumberKind() const { return singleNumberKind_; }
 
     MainToolBar* toolBar;
     QToolButton* sitebutton;
@@ -79,6 +83,7 @@ public:
     LogPanel* Logpanel;
     VxsetPanel* vxsetpanel;
     QMenu* puTools;
+    QAction* Options1;
     QTimer Timer1;
 
 signals:
@@ -89,6 +94,10 @@ signals:
     // A settings file replaced the memory image and every settings page counts as read.
     void settingsFileLoaded();
     void beep(int count);
+    // The "&Options" menu item: the options dialog is wanted.
+    void Options1Click();
+    // The number format of the single command tool changed; the tool follows it.
+    void singleNumberKindChanged(int kind);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -147,4 +156,5 @@ private:
     ShowHintInStatusBar* hintFilter_;
     // The font dialog starts from the last font chosen, or the start-up language's font.
     QFont FontDialog1;
+    int singleNumberKind_ = 0;
 };
