@@ -49,7 +49,12 @@ void Program::createWindows(const ProgramServices& services) {
 
 void Program::connectWindows() {
     connect(mainform->toolBar->button(3), &QToolButton::clicked, this, &Program::toggleHelp);
-    connect(optionsform.get(), &TOptionsForm::helpWanted, this, &Program::toggleHelp);
+    connect(optionsform.get(), &TOptionsForm::helpWanted, this, [this] {
+        if (helpform->isHidden())
+            toggleHelp();
+        else
+            helpform->activateWindow();
+    });
     connect(mainform.get(), &Tmainform::Options1Click, optionsform.get(), &TOptionsForm::open);
     connectToolWindow(4, [this] {
         currentform->ToolButton4Click();

@@ -240,6 +240,17 @@ private slots:
                  0);
     }
 
+    // The dialog's help button shows the help beside it; the dialog stays open.
+    void helpButtonShowsTheHelp() {
+        ProgramRig rig(*store, {QStringLiteral("-debug")});
+        rig.program.mainform->Options1->trigger();
+        for (int press = 0; press < 2; ++press) {
+            QTest::mouseClick(rig.program.optionsform->btnHelp, Qt::LeftButton);
+            QVERIFY(rig.program.helpform->isVisible());
+        }
+        QVERIFY(rig.program.optionsform->isVisible());
+    }
+
     // The stored options reach the main window and the link at start.
     void storedOptionsApplyAtStart() {
         store->writeInteger(QStringLiteral("Options"), QStringLiteral("SingleCommandNumberKind"),
