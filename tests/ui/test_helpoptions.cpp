@@ -181,6 +181,13 @@ private slots:
         QVERIFY(!rig.program.optionsform->isVisible());
     }
 
+    // A place no screen shows any more (a monitor taken away) gives the default place.
+    void aPositionOffEveryScreenGivesTheDefault() {
+        store->writeInteger(QStringLiteral("Options"), QStringLiteral("MainFormLeft"), 30000);
+        ProgramRig rig(*store);
+        QCOMPARE(rig.program.mainform->pos(), QPoint(240, 45));
+    }
+
     // The menu item opens the dialog; the tree picks the page and the caption; OK stores the
     // options with the window's place and applies them at once.
     void okStoresAndAppliesAtOnce() {

@@ -240,7 +240,7 @@ void Tmainform::ArrangeMainWindow() {
 void Tmainform::fitToVisibleControls() {
     int bottom = 0;
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (!child->isHidden())
+        if (!child->isHidden() && !child->isWindow()) // not the options dialog
             bottom = std::max(bottom, child->geometry().bottom() + 1);
     setFixedSize(Width, bottom);
 }
@@ -450,6 +450,7 @@ void Tmainform::ApplyLanguage() {
     showSavePanelHint();
 }
 
+// The single command panel takes the kind from singleNumberKindChanged.
 void Tmainform::SendSingleNumberKind(int kind) {
     singleNumberKind_ = kind;
     emit singleNumberKindChanged(kind);
