@@ -6,6 +6,7 @@
 #include "settings/settingsformat.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -34,7 +35,11 @@ bool takesFractionDigit(EntryRule rule, const ControllerIdentity& identity) {
 int voltageRaw(int value, const ControllerIdentity& identity) {
     if (identity.wholeVoltSystem())
         return value;
-    return value * identity.VoltageScaleDenominator / identity.VoltageScaleNumerator;
+    // A huge typed number saturates here; the limits of the setting cap it afterwards.
+    const qint64 raw =
+        qint64(value) * identity.VoltageScaleDenominator / identity.VoltageScaleNumerator;
+    return int(
+        std::clamp<qint64>(raw, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 std::optional<int> systemVoltageCode(int volts, const ControllerIdentity& identity) {

@@ -186,6 +186,8 @@ private slots:
         QTest::newRow("24 V FLTV odd tenth")
             << Bytes{{93, 1}} << 15 << "28.9" << Bytes{{86, 144}} << "28.8";
         QTest::newRow("32 V ALRM") << Bytes{{93, 2}} << 27 << "32.0" << Bytes{{72, 120}} << "32.0";
+        QTest::newRow("32 V entry too large for the arithmetic is capped")
+            << Bytes{{93, 2}} << 27 << "99999999.0" << Bytes{{72, 180}} << "48.0";
         QTest::newRow("whole volts take no decimal")
             << Bytes{{93, 5}} << 9 << "140.5" << Bytes{{87, 140}} << "140";
         QTest::newRow("136 V maximum")
