@@ -19,6 +19,7 @@ public:
     void putBytes(const QByteArray& bytes) override;
     bool charReady() const override { return port_.isOpen() && port_.bytesAvailable() > 0; }
     quint8 getChar() override;
+    std::optional<bool> carrierDetect() override;
 
     QString deviceName() const { return ports_.deviceFor(comNumber()); }
 
