@@ -234,7 +234,10 @@ void ModemLink::stopCarrierWatch() {
 }
 
 void ModemLink::watchCarrier() {
-    // While no read runs, what the modem says is taken here; during a read the engine takes it.
+    // While no read runs, what the modem says is taken here. During a read the engine takes the
+    // bytes one a poll, too slowly to see the line end before it gives the read up.
+    if (engine_.isBusy() && ports_.Comport2.peekInput().contains("NO CARRIER"))
+        carrierFromCodes_ = false;
     while (!engine_.isBusy() && ports_.Comport2.charReady())
         ports_.CommReceive(LinkPorts::Modem);
     if (dialEnded_ && link_.Dialling) {

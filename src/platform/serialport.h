@@ -58,6 +58,8 @@ public:
     // The carrier-detect line, or nothing on a port without modem lines (a pseudo-terminal, a
     // network port): the modem's result codes then tell whether a call is up.
     virtual std::optional<bool> carrierDetect() { return std::nullopt; }
+    // The received bytes not yet taken, left where they are.
+    virtual QByteArray peekInput() = 0;
     // Why the last open failed or the port failed in use; fault None after a good open.
     const PortFailure& failure() const { return failure_; }
 

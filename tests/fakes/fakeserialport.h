@@ -19,6 +19,7 @@ public:
     void putBytes(const QByteArray& bytes) override;
     bool charReady() const override { return open_ && !input_.isEmpty(); }
     quint8 getChar() override;
+    QByteArray peekInput() override { return input_; }
     std::optional<bool> carrierDetect() override { return open_ ? carrier : std::nullopt; }
 
     // Bytes the device "sent", waiting to be taken.

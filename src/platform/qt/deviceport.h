@@ -21,6 +21,7 @@ public:
     bool charReady() const override { return carrier_->charReady(); }
     quint8 getChar() override { return carrier_->getChar(); }
     std::optional<bool> carrierDetect() override { return carrier_->carrierDetect(); }
+    QByteArray peekInput() override { return carrier_->peekInput(); }
 
 private:
     const PortMap& ports_;
