@@ -16,18 +16,6 @@ ModemLink::ModemLink(LinkPorts& ports, LinkState& link, StatusPanels& status, Da
     connect(&ports_, &LinkPorts::modemResult, this, &ModemLink::modemResult);
 }
 
-void ModemLink::useTelephony(TelephonyDevice* device) {
-    if (tapi1_ != nullptr)
-        tapi1_->disconnect(this);
-    tapi1_ = device;
-    if (device == nullptr)
-        return;
-    connect(device, &TelephonyDevice::TapiPortOpen, this, [this] { show(ModemText::TapiOpen); });
-    connect(device, &TelephonyDevice::TapiConnect, this, &ModemLink::tapiConnect);
-    connect(device, &TelephonyDevice::TapiPortClose, this, &ModemLink::tapiPortClose);
-    connect(device, &TelephonyDevice::TapiFail, this, &ModemLink::tapiFail);
-}
-
 void ModemLink::reset() {
     state_ = ModemState{};
 }
@@ -60,14 +48,7 @@ void ModemLink::dialup(DialCaller caller) {
         log_.LogPending = true;
         state_.LogDialRequested = false;
     }
-    const QString number = log_.LogPending ? settings.logNumber : settings.dialNumber;
-    if (settings.Tapicheck && tapi1_ != nullptr) {
-        link_.Dialling = true;
-        tapi1_->dial(number);
-        show(ModemText::Dialing);
-        return;
-    }
-    dialWithAtCommands(number);
+    dialWithAtCommands(log_.LogPending ? settings.logNumber : settings.dialNumber);
 }
 
 void ModemLink::dialWithAtCommands(const QString& number) {
@@ -104,25 +85,14 @@ void ModemLink::HangupClick() {
     if (state_.HangupInProgress)
         return;
     state_.HangupRequested = false;
-    if (!settings.Tapicheck || tapi1_ == nullptr) {
-        if (!state_.ModemIdle && ports_.Comport2.isOpen()) {
-            startHangupSteps();
-            return;
-        }
-        // With the port gone there is nothing to hang up, but the link must not stay on it.
-        if (!state_.ModemIdle)
-            dialendset();
-        show(ModemText::PortNotOpen);
+    if (!state_.ModemIdle && ports_.Comport2.isOpen()) {
+        startHangupSteps();
         return;
     }
-    stopCarrierWatch();
-    if (tapi1_->cancelCall()) {
-        show(ModemText::TapiClosed);
+    // With the port gone there is nothing to hang up, but the link must not stay on it.
+    if (!state_.ModemIdle)
         dialendset();
-    } else {
-        state_.HangupInProgress = true;
-        show(ModemText::WaitForClose);
-    }
+    show(ModemText::PortNotOpen);
 }
 
 void ModemLink::startHangupSteps() {
@@ -297,24 +267,4 @@ void ModemLink::failDial(const QString& resultCode) {
     status_.setText(StatusPanels::Link,
                     text(ModemText::CallFailed, link_.LanguageIndex).arg(resultCode));
     emit dialFailed(resultCode);
-}
-
-void ModemLink::tapiConnect() {
-    ports_.Comport2.flushInput();
-    ports_.Comport2.flushOutput();
-    connectionUp(ModemText::Connected);
-    startCarrierWatch();
-    lastCarrier_ = true;
-    carrierFromCodes_ = true;
-}
-
-void ModemLink::tapiPortClose() {
-    show(ModemText::TapiClosed);
-    state_.HangupInProgress = false;
-    dialendset();
-}
-
-void ModemLink::tapiFail(const QString& resultCode) {
-    state_.HangupInProgress = false;
-    failDial(resultCode);
 }

@@ -3,8 +3,10 @@
 #include "link/ui/comportedit.h"
 #include "link/ui/devicecombo.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <algorithm>
 
@@ -27,9 +29,9 @@ QLabel* heading(QWidget* parent) {
 
 } // namespace
 
-PortPanel::PortPanel(LinkPorts& ports, LinkState& link, PortMap& portMap,
+PortPanel::PortPanel(LinkPorts& ports, LinkState& link, ModemLink& modem, PortMap& portMap,
                      const SerialPortLister& lister, QWidget* parent)
-    : QFrame(parent), ports_(ports), link_(link), portMap_(portMap) {
+    : QFrame(parent), ports_(ports), link_(link), modem_(modem), portMap_(portMap) {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
@@ -58,6 +60,9 @@ void PortPanel::createControls(const SerialPortLister& lister) {
     baudbox->addItems(LinkPorts::BaudTexts);
     TimedelayEdit = new QSpinBox(this);
     TimedelayEdit->setRange(2, 20);
+    Setuplab = new QLabel(this);
+    Setupedit = new QLineEdit(this);
+    Pulsecheck = new QCheckBox(this);
 }
 
 void PortPanel::placeControls() {
@@ -73,6 +78,9 @@ void PortPanel::placeControls() {
     modemDevice->setGeometry(8, 168, 281, 24);
     Timedelaylab->setGeometry(8, 200, 130, 20);
     TimedelayEdit->setGeometry(140, 198, 50, 24);
+    Setuplab->setGeometry(8, 228, 130, 20);
+    Setupedit->setGeometry(140, 226, 149, 24);
+    Pulsecheck->setGeometry(8, 254, 130, 24);
 }
 
 void PortPanel::connectControls() {
@@ -91,6 +99,15 @@ void PortPanel::connectControls() {
             [this](int index) { ports_.baudboxChange(index); });
     connect(TimedelayEdit, &QSpinBox::valueChanged, this,
             [this](int ticks) { link_.pathTimeDelay = ticks; });
+    // A changed set-up string goes to the modem at once, as a changed modem port does.
+    connect(Setupedit, &QLineEdit::editingFinished, this, [this] {
+        if (Setupedit->text() == modem_.settings.ModemSetString)
+            return;
+        modem_.settings.ModemSetString = Setupedit->text();
+        modem_.nontapimodemsetup();
+    });
+    connect(Pulsecheck, &QCheckBox::toggled, this,
+            [this](bool pulse) { modem_.settings.Pulsecheck = pulse; });
     connect(directDevice, &DeviceCombo::deviceChosen, this,
             [this](const QString& device) { chooseDevice(LinkPorts::Direct, device); });
     connect(modemDevice, &DeviceCombo::deviceChosen, this,
@@ -102,6 +119,8 @@ void PortPanel::showLinkValues() {
     ebModemComPortNum->showNumber(ports_.ModemPortNumber);
     baudbox->setCurrentIndex(std::clamp(ports_.baudIndex, 0, 3));
     TimedelayEdit->setValue(link_.pathTimeDelay);
+    Setupedit->setText(modem_.settings.ModemSetString);
+    Pulsecheck->setChecked(modem_.settings.Pulsecheck);
     showDevices();
 }
 
@@ -123,6 +142,7 @@ void PortPanel::chooseDevice(int port, const QString& device) {
 }
 
 QList<QWidget*> PortPanel::faceControls() const {
-    return {Directlab,          Baudlab,           Portlab, Mportlab,      Modemlab,
-            ebDirectComPortNum, ebModemComPortNum, baudbox, TimedelayEdit, Timedelaylab};
+    return {Directlab,          Baudlab,           Portlab,   Mportlab,      Modemlab,
+            ebDirectComPortNum, ebModemComPortNum, baudbox,   TimedelayEdit, Timedelaylab,
+            Setuplab,           Setupedit,         Pulsecheck};
 }

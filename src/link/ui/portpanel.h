@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/linkports.h"
+#include "link/modemlink.h"
 #include "platform/portmap.h"
 #include "platform/serialportlister.h"
 
@@ -9,17 +10,21 @@
 
 class ComPortEdit;
 class DeviceCombo;
+class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QLabel;
 class QSpinBox;
 
-// The ports part of the communications panel: the direct and modem COM numbers with the device
-// behind each, the baud selector and the modem path delay.
+// The communications panel: the direct and modem COM numbers with the device behind each, the
+// baud selector, the modem path delay, the modem's set-up string and pulse dialling.
 class PortPanel : public QFrame {
     Q_OBJECT
 public:
-    PortPanel(LinkPorts& ports, LinkState& link, PortMap& portMap, const SerialPortLister& lister,
-              QWidget* parent = nullptr);
+    static constexpr int Width = 297, Height = 286;
+
+    PortPanel(LinkPorts& ports, LinkState& link, ModemLink& modem, PortMap& portMap,
+              const SerialPortLister& lister, QWidget* parent = nullptr);
 
     // Shows what the link holds now (after start-up has set it).
     void showLinkValues();
@@ -38,6 +43,9 @@ public:
     DeviceCombo* modemDevice;
     QComboBox* baudbox;
     QSpinBox* TimedelayEdit;
+    QLabel* Setuplab;
+    QLineEdit* Setupedit;
+    QCheckBox* Pulsecheck;
 
 private:
     void createControls(const SerialPortLister& lister);
@@ -48,5 +56,6 @@ private:
 
     LinkPorts& ports_;
     LinkState& link_;
+    ModemLink& modem_;
     PortMap& portMap_;
 };

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class DialPanel;
 class ExitPanel;
 class LogPanel;
 class LanguageGroup;
@@ -74,6 +75,7 @@ public:
     ExitPanel* exitpanel;
     LanguageGroup* Langgroup;
     PortPanel* companel;
+    DialPanel* Dialpanel;
     SitePanel* sitepanel;
     SavePanel* Savepanel;
     LogPanel* Logpanel;
@@ -106,6 +108,15 @@ private:
     void ToolButton1Click();
     void ToolButton2Click();
     void ToolButton8Click();
+    // The dial panel, the modem's part of the port and log panels (mainformdial.cpp).
+    void ToolButton9Click();
+    void bindDialTexts();
+    void connectDialControls();
+    void readDialConfiguration();
+    void collectDialConfiguration();
+    void showConnection(bool connected);
+    void showDialHeaders();
+    void logDue();
     void ToolButton10Click();
     void ToolButton11Click();
     void toggleSavePanel(bool printForm);
