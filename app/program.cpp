@@ -15,8 +15,10 @@
 #include <QToolButton>
 
 Program::Program(const ProgramServices& services)
-    : link(services.direct, services.modem, services.clock), store_(services.store),
-      clock_(services.clock), portMap_(services.portMap) {
+    : link(services.direct, services.modem, services.clock),
+      tapi1(services.modem, services.portMap), store_(services.store), clock_(services.clock),
+      portMap_(services.portMap) {
+    link.modem().useTelephony(&tapi1);
     createWindows(services);
     connectWindows();
     connectBeeps();

@@ -16,6 +16,18 @@ ModemLink::ModemLink(LinkPorts& ports, LinkState& link, StatusPanels& status, Da
     connect(&ports_, &LinkPorts::modemResult, this, &ModemLink::modemResult);
 }
 
+void ModemLink::useTelephony(TelephonyDevice* device) {
+    if (tapi1_ != nullptr)
+        tapi1_->disconnect(this);
+    tapi1_ = device;
+    if (device == nullptr)
+        return;
+    connect(device, &TelephonyDevice::TapiPortOpen, this, [this] { show(ModemText::TapiOpen); });
+    connect(device, &TelephonyDevice::TapiConnect, this, &ModemLink::tapiConnect);
+    connect(device, &TelephonyDevice::TapiPortClose, this, &ModemLink::tapiPortClose);
+    connect(device, &TelephonyDevice::TapiFail, this, &ModemLink::tapiFail);
+}
+
 void ModemLink::reset() {
     state_ = ModemState{};
 }
@@ -48,12 +60,20 @@ void ModemLink::dialup(DialCaller caller) {
         log_.LogPending = true;
         state_.LogDialRequested = false;
     }
-    dialWithAtCommands(log_.LogPending ? settings.logNumber : settings.dialNumber);
+    const QString number = log_.LogPending ? settings.logNumber : settings.dialNumber;
+    if (settings.Tapicheck && tapi1_ != nullptr) {
+        link_.Dialling = true;
+        show(ModemText::Dialing); // the device may tell at once that the call failed
+        tapi1_->dial(number);
+        return;
+    }
+    dialWithAtCommands(number);
 }
 
+// A modem port opened for the dial gets the set-up string first.
 void ModemLink::dialWithAtCommands(const QString& number) {
     if (!ports_.Comport2.isOpen())
-        ports_.portset2();
+        nontapimodemsetup();
     if (!ports_.Comport2.isOpen()) {
         // Left in modem mode the link would have no connection and no way back but a restart.
         dialendset();
@@ -85,14 +105,25 @@ void ModemLink::HangupClick() {
     if (state_.HangupInProgress)
         return;
     state_.HangupRequested = false;
-    if (!state_.ModemIdle && ports_.Comport2.isOpen()) {
-        startHangupSteps();
+    if (!settings.Tapicheck || tapi1_ == nullptr) {
+        if (!state_.ModemIdle && ports_.Comport2.isOpen()) {
+            startHangupSteps();
+            return;
+        }
+        // With the port gone there is nothing to hang up, but the link must not stay on it.
+        if (!state_.ModemIdle)
+            dialendset();
+        show(ModemText::PortNotOpen);
         return;
     }
-    // With the port gone there is nothing to hang up, but the link must not stay on it.
-    if (!state_.ModemIdle)
+    stopCarrierWatch();
+    if (tapi1_->cancelCall()) {
+        show(ModemText::TapiClosed);
         dialendset();
-    show(ModemText::PortNotOpen);
+    } else {
+        state_.HangupInProgress = true;
+        show(ModemText::WaitForClose);
+    }
 }
 
 void ModemLink::startHangupSteps() {
@@ -266,5 +297,32 @@ void ModemLink::failDial(const QString& resultCode) {
     dialendset();
     status_.setText(StatusPanels::Link,
                     text(ModemText::CallFailed, link_.LanguageIndex).arg(resultCode));
+    emit dialFailed(resultCode);
+}
+
+void ModemLink::tapiConnect() {
+    ports_.Comport2.flushInput();
+    ports_.Comport2.flushOutput();
+    connectionUp(ModemText::Connected);
+    startCarrierWatch();
+    lastCarrier_ = true;
+    carrierFromCodes_ = true;
+}
+
+void ModemLink::tapiPortClose() {
+    show(ModemText::TapiClosed);
+    state_.HangupInProgress = false;
+    dialendset();
+}
+
+// No result code: the device could not open the modem port.
+void ModemLink::tapiFail(const QString& resultCode) {
+    state_.HangupInProgress = false;
+    if (!resultCode.isEmpty()) {
+        failDial(resultCode);
+        return;
+    }
+    dialendset();
+    show(ModemText::CantOpenCommPort);
     emit dialFailed(resultCode);
 }

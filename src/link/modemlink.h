@@ -6,6 +6,7 @@
 #include "link/linkports.h"
 #include "link/linkstate.h"
 #include "platform/modemresultcodes.h"
+#include "platform/telephony.h"
 
 #include <QObject>
 #include <optional>
@@ -28,14 +29,16 @@ struct ModemState {
 
 // What the port panel, the dial panel and the log panel set.
 struct DialSettings {
+    bool Tapicheck = false; // dial through the telephony device instead of AT commands
     bool Pulsecheck = false;
     QString ModemSetString = QStringLiteral("&K0&Q0&D0");
     QString dialNumber; // the dial panel's number
     QString logNumber;  // the number the periodic log dials
 };
 
-// Dialling the site's modem with AT commands on the modem port, watching the carrier and hanging
-// up: while a connection is up the link runs over the modem port.
+// Dialling the site's modem on the modem port, watching the carrier and hanging up: while a
+// connection is up the link runs over the modem port. Dials either through a telephony device or
+// with AT commands written to the modem itself.
 class ModemLink : public QObject {
     Q_OBJECT
 public:
@@ -44,6 +47,11 @@ public:
 
     ModemLink(LinkPorts& ports, LinkState& link, StatusPanels& status, DataValidFlags& valid,
               LogReadFlags& log, TransactionEngine& engine, QObject* parent = nullptr);
+
+    // The telephony device used when Tapicheck is on; without one every dial uses AT commands
+    // on the modem port.
+    void useTelephony(TelephonyDevice* device);
+    TelephonyDevice* telephony() const { return tapi1_; }
 
     DialSettings settings;
     const ModemState& state() const { return state_; }
@@ -87,6 +95,9 @@ private:
     void connectionUp(const TextRow& status);
     void carrierLost();
     void failDial(const QString& resultCode);
+    void tapiConnect();
+    void tapiPortClose();
+    void tapiFail(const QString& resultCode);
     void arm(Trigger& trigger, int ticks);
     void remove(Trigger& trigger);
     void show(const TextRow& row);
@@ -97,6 +108,7 @@ private:
     DataValidFlags& valid_;
     LogReadFlags& log_;
     TransactionEngine& engine_;
+    TelephonyDevice* tapi1_ = nullptr;
     ModemState state_;
     Trigger HangupTimer_;
     Trigger CarrierTrigger_;

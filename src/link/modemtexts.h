@@ -11,6 +11,9 @@ inline constexpr TextRow ModemSetup{"Modem Setup", "", "Modem 设置", "Modem Se
 inline constexpr TextRow CantOpenPort{"Cant open port", "", "不能打开串行口",
                                       "Kann Port nicht öffnen"};
 inline constexpr TextRow Carrier{"Carrier", "", "载体", "Verbindung"};
+inline constexpr TextRow Connected{"Connected", "", "接通", "Verbunden"};
+inline constexpr TextRow TapiOpen{"TAPI Open", "", "TAPI 打开", "TAPI geöffnet"};
+inline constexpr TextRow TapiClosed{"TAPI Closed", "", "TAPI 关闭", "TAPI geschlossen"};
 inline constexpr TextRow WaitForClose{"Wait for Close", "", "等待断开", "Warte auf Schliessen"};
 inline constexpr TextRow PortNotOpen{"Port Not Open", "", "串行口无法打开", "Port nicht geöffnet"};
 inline constexpr TextRow Break{"Break", "", "切断指令", "Unterbrochen"};
@@ -23,7 +26,9 @@ inline constexpr TextRow CallFailed{"Call failed: %1", "Appel échoué : %1", "�
 inline constexpr TextRow CarrierLost{"Carrier lost", "Porteuse perdue", "载波中断",
                                      "Verbindung verloren"};
 
-// Caption of the set-up label of the port panel.
+// Captions of the set-up label of the port panel.
 inline constexpr TextRow SetupString{"Modem Setup String", "Modem Setup String", "MODEM设置指令",
                                      "Modem Setup String"};
+inline constexpr TextRow TapiDevice{"Current TAPI Device", "Current TAPI Device", "当前TAPI装置",
+                                    "Aktuelles TAPI Gerät"};
 } // namespace ModemText

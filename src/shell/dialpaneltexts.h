@@ -18,4 +18,7 @@ inline constexpr TextRow NumberHeader{"Phone Number", "Nombre de Telefon", "电�
 inline constexpr TextRow Pulsecheck{"Pulse", "Pulse", "脉冲拨号", "Puls"};
 inline constexpr TextRow SetupeditHint{"Non Tapi Dial String", "Non Tapi Dial String",
                                        "无TAPI业务拨号指令", "Wählstring ohne TAPI"};
+inline constexpr TextRow Tapiselbutton{"Select", "Selection", "选择", "Auswählen"};
+inline constexpr TextRow TapicheckHint{"Enable TAPI mode", "Enable TAPI mode", "启动TAPI业务模式",
+                                       "TAPI Modus aktivieren"};
 } // namespace DialText

@@ -1,6 +1,8 @@
 #include "linkrig.h"
 #include "testmain.h"
 
+#include "platform/attelephony.h"
+
 #include <QTest>
 
 namespace {
@@ -257,6 +259,85 @@ private slots:
     }
 };
 
-TARVIK_TEST_MAIN(ModemLinkTest)
+// The same through the telephony device made of AT commands.
+class TelephonyDialTest : public QObject {
+    Q_OBJECT
+
+    struct TapiRig : ModemRig {
+        PortMap portMap;
+        AtTelephony tapi1{modem, portMap};
+        TapiRig() {
+            dialer.useTelephony(&tapi1);
+            dialer.settings.Tapicheck = true;
+        }
+    };
+
+private slots:
+    void aCallComesUpOnTheModemsConnect() {
+        TapiRig rig;
+        rig.dial();
+        QCOMPARE(joined(rig.modem.sent), QByteArray("ATDT0123\r\n"));
+        QCOMPARE(rig.linkStatus(), QStringLiteral("TAPI Open"));
+        rig.modemSays("CONNECT 9600");
+        rig.clock.advance(1);
+        QVERIFY(rig.link.state.ModemConnected);
+        QCOMPARE(rig.linkStatus(), QStringLiteral("Connected"));
+        QCOMPARE(rig.changed.size(), 1);
+    }
+
+    void aFailedCallSaysWhyAndReturnsToTheDirectPort() {
+        TapiRig rig;
+        rig.dial();
+        rig.modemSays("BUSY");
+        rig.clock.advance(1);
+        QCOMPARE(rig.linkStatus(), QStringLiteral("Call failed: BUSY"));
+        QVERIFY(rig.link.state.DirectMode);
+        QVERIFY(!rig.modem.isOpen());
+    }
+
+    void aPortThatWillNotOpenSaysSo() {
+        TapiRig rig;
+        rig.modem.failOpen = true;
+        rig.dial();
+        QCOMPARE(rig.linkStatus(), QStringLiteral("Cant open COMM port"));
+        QVERIFY(rig.link.state.DirectMode);
+    }
+
+    void hangingUpACallWaitsForThePortToClose() {
+        TapiRig rig;
+        rig.connect();
+        rig.dialer.HangupClick();
+        QCOMPARE(rig.linkStatus(), QStringLiteral("Wait for Close"));
+        rig.clock.advance(AtTelephony::GuardTicks);
+        QCOMPARE(rig.modem.sent.last(), QByteArray("+++"));
+        rig.clock.advance(AtTelephony::GuardTicks);
+        QCOMPARE(rig.modem.sent.last(), QByteArray("ATH0\r\n"));
+        QVERIFY(!rig.link.state.DirectMode);
+        rig.clock.advance(AtTelephony::ReleaseTicks);
+        QCOMPARE(rig.linkStatus(), QStringLiteral("TAPI Closed"));
+        QVERIFY(rig.link.state.DirectMode);
+        QVERIFY(!rig.modem.isOpen());
+    }
+
+    void hangingUpWhileDiallingEndsAtOnce() {
+        TapiRig rig;
+        rig.dial();
+        rig.dialer.HangupClick();
+        QCOMPARE(rig.modem.sent.last(), QByteArray("\r"));
+        QCOMPARE(rig.linkStatus(), QStringLiteral("TAPI Closed"));
+        QVERIFY(rig.dialer.state().ModemIdle);
+    }
+
+    // The selected device is the one the modem port opens for the call.
+    void theSelectedDeviceCarriesTheCall() {
+        TapiRig rig;
+        rig.modem.setComNumber(3);
+        rig.tapi1.setSelectedDevice(QStringLiteral("/dev/ttyUSB1"));
+        rig.dial();
+        QCOMPARE(rig.portMap.deviceFor(3), QStringLiteral("/dev/ttyUSB1"));
+    }
+};
+
+TARVIK_TEST_MAIN(ModemLinkTest, TelephonyDialTest)
 
 #include "test_modem.moc"

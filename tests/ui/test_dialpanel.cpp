@@ -4,11 +4,14 @@
 
 #include "data/ui/currentform.h"
 #include "link/ui/dialpanel.h"
+#include "link/ui/portpanel.h"
 #include "shell/configurationio.h"
 #include "shell/ui/exitpanel.h"
 #include "shell/ui/maintoolbar.h"
 #include "shell/ui/toolbarimages.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -86,7 +89,7 @@ private slots:
         rig.modem.sent.clear();
         QTest::mouseClick(panel.Dialbutton, Qt::LeftButton);
         QCOMPARE(rig.modem.sent.last(), QByteArray("ATDT0123\r\n"));
-        QCOMPARE(rig.program.link.status.text(StatusPanels::Link), QStringLiteral("Dialing"));
+        QCOMPARE(rig.program.link.status.text(StatusPanels::Link), QStringLiteral("TAPI Open"));
 
         rig.modem.queueInput("\r\nCONNECT 2400\r\n");
         rig.ticks.advance(1);
@@ -112,9 +115,37 @@ private slots:
         QCOMPARE(rig.modem.sent.last(), QByteArray("ATH0\r\n"));
         rig.ticks.advance(50);
         QVERIFY(rig.program.link.state.DirectMode);
-        QCOMPARE(rig.program.link.status.text(StatusPanels::Link), QStringLiteral("Closed"));
+        QCOMPARE(rig.program.link.status.text(StatusPanels::Link), QStringLiteral("TAPI Closed"));
+        QVERIFY(!rig.modem.isOpen());
         QCOMPARE(iconImage(main.toolBar->button(9)->icon()),
                  iconImage(toolBarIcon(ToolImage::Dial)));
+    }
+
+    // Without the telephony device the modem gets its set-up string, and dials pulse if asked.
+    void theModemControlsFollowTheTapiBox() {
+        ProgramRig rig(*store);
+        rig.finishStartup();
+        Tmainform& main = *rig.program.mainform;
+        QTest::mouseClick(main.toolBar->button(8), Qt::LeftButton);
+        PortPanel& panel = *main.companel;
+        QCOMPARE(panel.Setuplab->text(), QStringLiteral("Current TAPI Device"));
+        QVERIFY(panel.Tapiselbutton->isVisible());
+        QVERIFY(!panel.Pulsecheck->isVisible());
+        panel.Tapicheck->click();
+        QCOMPARE(panel.Setuplab->text(), QStringLiteral("Modem Setup String"));
+        QCOMPARE(panel.Setupedit->text(), QStringLiteral("&K0&Q0&D0"));
+        QVERIFY(!panel.Tapiselbutton->isVisible());
+        QCOMPARE(rig.modem.sent.last(), QByteArray("AT&K0&Q0&D0\r\n"));
+        panel.Pulsecheck->click();
+        QTest::mouseClick(main.toolBar->button(9), Qt::LeftButton);
+        main.Dialpanel->dialedit->setText(QStringLiteral("42"));
+        QTest::mouseClick(main.Dialpanel->Dialbutton, Qt::LeftButton);
+        QCOMPARE(rig.modem.sent.last(), QByteArray("ATDP42\r\n"));
+        screenshot(&main, QStringLiteral("dial-panel-port-panel"));
+        QTest::mouseClick(main.toolBar->button(1), Qt::LeftButton);
+        QTest::mouseClick(main.exitpanel->exityesBitBtn, Qt::LeftButton);
+        QCOMPARE(store->readString(ConfigSection::SaveOptions, QStringLiteral("Tapi selection")),
+                 std::optional<QString>(QStringLiteral("0")));
     }
 
     void thePhoneBookInGerman() {

@@ -1,5 +1,6 @@
 #include "link/ui/portpanel.h"
 
+#include "link/modemtexts.h"
 #include "link/ui/comportedit.h"
 #include "link/ui/devicecombo.h"
 
@@ -7,7 +8,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSpinBox>
+#include <QToolButton>
 #include <algorithm>
 
 namespace {
@@ -31,7 +34,8 @@ QLabel* heading(QWidget* parent) {
 
 PortPanel::PortPanel(LinkPorts& ports, LinkState& link, ModemLink& modem, PortMap& portMap,
                      const SerialPortLister& lister, QWidget* parent)
-    : QFrame(parent), ports_(ports), link_(link), modem_(modem), portMap_(portMap) {
+    : QFrame(parent), ports_(ports), link_(link), modem_(modem), portMap_(portMap),
+      lister_(lister) {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
@@ -63,6 +67,10 @@ void PortPanel::createControls(const SerialPortLister& lister) {
     Setuplab = new QLabel(this);
     Setupedit = new QLineEdit(this);
     Pulsecheck = new QCheckBox(this);
+    Tapicheck = new QCheckBox(QStringLiteral("TAPI"), this);
+    Tapiselbutton = new QToolButton(this);
+    Tapiselbutton->setPopupMode(QToolButton::InstantPopup);
+    Tapiselbutton->setMenu(new QMenu(Tapiselbutton));
 }
 
 void PortPanel::placeControls() {
@@ -81,6 +89,8 @@ void PortPanel::placeControls() {
     Setuplab->setGeometry(8, 228, 130, 20);
     Setupedit->setGeometry(140, 226, 149, 24);
     Pulsecheck->setGeometry(8, 254, 130, 24);
+    Tapicheck->setGeometry(8, 282, 130, 24);
+    Tapiselbutton->setGeometry(140, 282, 100, 24);
 }
 
 void PortPanel::connectControls() {
@@ -99,13 +109,9 @@ void PortPanel::connectControls() {
             [this](int index) { ports_.baudboxChange(index); });
     connect(TimedelayEdit, &QSpinBox::valueChanged, this,
             [this](int ticks) { link_.pathTimeDelay = ticks; });
-    // A changed set-up string goes to the modem at once, as a changed modem port does.
-    connect(Setupedit, &QLineEdit::editingFinished, this, [this] {
-        if (Setupedit->text() == modem_.settings.ModemSetString)
-            return;
-        modem_.settings.ModemSetString = Setupedit->text();
-        modem_.nontapimodemsetup();
-    });
+    connect(Setupedit, &QLineEdit::editingFinished, this, &PortPanel::SetupeditChange);
+    connect(Tapicheck, &QCheckBox::clicked, this, &PortPanel::TapicheckClick);
+    connect(Tapiselbutton->menu(), &QMenu::aboutToShow, this, &PortPanel::TapiselbuttonClick);
     connect(Pulsecheck, &QCheckBox::toggled, this,
             [this](bool pulse) { modem_.settings.Pulsecheck = pulse; });
     connect(directDevice, &DeviceCombo::deviceChosen, this,
@@ -119,8 +125,10 @@ void PortPanel::showLinkValues() {
     ebModemComPortNum->showNumber(ports_.ModemPortNumber);
     baudbox->setCurrentIndex(std::clamp(ports_.baudIndex, 0, 3));
     TimedelayEdit->setValue(link_.pathTimeDelay);
-    Setupedit->setText(modem_.settings.ModemSetString);
     Pulsecheck->setChecked(modem_.settings.Pulsecheck);
+    Tapicheck->setChecked(modem_.settings.Tapicheck);
+    Tapicheck->setEnabled(modem_.telephony() != nullptr);
+    modemselectset();
     showDevices();
 }
 
@@ -141,8 +149,58 @@ void PortPanel::chooseDevice(int port, const QString& device) {
     showDevices();
 }
 
+bool PortPanel::tapiOn() const {
+    return modem_.settings.Tapicheck && modem_.telephony() != nullptr;
+}
+
+void PortPanel::modemselectset() {
+    const bool tapi = tapiOn();
+    Setuplab->setText(
+        text(tapi ? ModemText::TapiDevice : ModemText::SetupString, link_.LanguageIndex));
+    Tapiselbutton->setVisible(tapi);
+    Tapiselbutton->setEnabled(tapi);
+    Pulsecheck->setVisible(!tapi);
+    Pulsecheck->setEnabled(!tapi);
+    Setupedit->setReadOnly(tapi);
+    Setupedit->setText(tapi ? modem_.telephony()->selectedDevice()
+                            : modem_.settings.ModemSetString);
+}
+
+// A changed set-up string goes to the modem at once, as a changed modem port does.
+void PortPanel::SetupeditChange() {
+    if (tapiOn() || Setupedit->text() == modem_.settings.ModemSetString)
+        return;
+    modem_.settings.ModemSetString = Setupedit->text();
+    modem_.nontapimodemsetup();
+}
+
+// The modem port is closed either way: the telephony device opens it itself, and without it the
+// modem gets its set-up string again.
+void PortPanel::TapicheckClick() {
+    modem_.settings.Tapicheck = Tapicheck->isChecked();
+    modemselectset();
+    if (ports_.Comport2.isOpen())
+        ports_.Comport2.close();
+    if (!tapiOn())
+        modem_.nontapimodemsetup();
+}
+
+// The telephony device is one of the system's serial devices, listed afresh each time.
+void PortPanel::TapiselbuttonClick() {
+    QMenu* menu = Tapiselbutton->menu();
+    menu->clear();
+    for (const SerialDeviceInfo& device : lister_.availablePorts()) {
+        QAction* action = menu->addAction(device.path);
+        action->setToolTip(device.description);
+        connect(action, &QAction::triggered, this, [this, path = device.path] {
+            modem_.telephony()->setSelectedDevice(path);
+            modemselectset();
+        });
+    }
+}
+
 QList<QWidget*> PortPanel::faceControls() const {
-    return {Directlab,          Baudlab,           Portlab,   Mportlab,      Modemlab,
-            ebDirectComPortNum, ebModemComPortNum, baudbox,   TimedelayEdit, Timedelaylab,
-            Setuplab,           Setupedit,         Pulsecheck};
+    return {Directlab,          Baudlab,           Portlab,    Mportlab,      Modemlab,
+            ebDirectComPortNum, ebModemComPortNum, baudbox,    TimedelayEdit, Timedelaylab,
+            Setuplab,           Setupedit,         Pulsecheck, Tapicheck,     Tapiselbutton};
 }

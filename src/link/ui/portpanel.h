@@ -15,19 +15,22 @@ class QComboBox;
 class QLineEdit;
 class QLabel;
 class QSpinBox;
+class QToolButton;
 
 // The communications panel: the direct and modem COM numbers with the device behind each, the
 // baud selector, the modem path delay, the modem's set-up string and pulse dialling.
 class PortPanel : public QFrame {
     Q_OBJECT
 public:
-    static constexpr int Width = 297, Height = 286;
+    static constexpr int Width = 297, Height = 314;
 
     PortPanel(LinkPorts& ports, LinkState& link, ModemLink& modem, PortMap& portMap,
               const SerialPortLister& lister, QWidget* parent = nullptr);
 
     // Shows what the link holds now (after start-up has set it).
     void showLinkValues();
+    // Shows the set-up string and pulse dialling, or the telephony device and its selection.
+    void modemselectset();
     // The controls that take the language's face.
     QList<QWidget*> faceControls() const;
 
@@ -46,6 +49,8 @@ public:
     QLabel* Setuplab;
     QLineEdit* Setupedit;
     QCheckBox* Pulsecheck;
+    QCheckBox* Tapicheck;
+    QToolButton* Tapiselbutton;
 
 private:
     void createControls(const SerialPortLister& lister);
@@ -53,9 +58,14 @@ private:
     void connectControls();
     void chooseDevice(int port, const QString& device);
     void showDevices();
+    void SetupeditChange();
+    void TapicheckClick();
+    void TapiselbuttonClick();
+    bool tapiOn() const;
 
     LinkPorts& ports_;
     LinkState& link_;
     ModemLink& modem_;
     PortMap& portMap_;
+    const SerialPortLister& lister_;
 };

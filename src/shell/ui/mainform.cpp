@@ -337,6 +337,8 @@ void Tmainform::ToolButton2Click() {
 
 void Tmainform::ToolButton8Click() {
     togglePanel(companel);
+    if (companel->isVisible())
+        companel->modemselectset();
 }
 
 void Tmainform::ToolButton10Click() {

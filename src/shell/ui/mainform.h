@@ -115,6 +115,7 @@ private:
     void readDialConfiguration();
     void collectDialConfiguration();
     void showConnection(bool connected);
+    // The phone book's headers and the port panel's modem controls in the language.
     void showDialHeaders();
     void logDue();
     void ToolButton10Click();

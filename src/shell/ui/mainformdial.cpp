@@ -1,4 +1,3 @@
-#include "link/modemtexts.h"
 #include "link/ui/dialpanel.h"
 #include "link/ui/portpanel.h"
 #include "shell/dialpaneltexts.h"
@@ -25,7 +24,8 @@ void Tmainform::bindDialTexts() {
     texts_.hint(Dialpanel, DialpanelHint);
     texts_.captionAndHint(companel->Pulsecheck, Pulsecheck);
     texts_.hint(companel->Setupedit, SetupeditHint);
-    texts_.caption(companel->Setuplab, ModemText::SetupString);
+    texts_.captionAndHint(companel->Tapiselbutton, Tapiselbutton);
+    texts_.hint(companel->Tapicheck, TapicheckHint);
 }
 
 void Tmainform::connectDialControls() {
@@ -43,6 +43,7 @@ void Tmainform::connectDialControls() {
 
 void Tmainform::showDialHeaders() {
     const int language = link_.state.LanguageIndex;
+    companel->modemselectset();
     Dialpanel->setHeaders(text(DialText::NameHeader, language),
                           text(DialText::NumberHeader, language));
 }
@@ -57,6 +58,9 @@ void Tmainform::readDialConfiguration() {
     Dialpanel->dialedit->setText(stored.dialString);
     Logpanel->dialupcheck->setChecked(stored.save.logDialUpEnabled);
     link_.modem().settings.ModemSetString = stored.ModemSetString;
+    link_.modem().settings.Tapicheck = stored.save.tapiSelection;
+    if (TelephonyDevice* device = link_.modem().telephony())
+        device->setSelectedDevice(stored.selectedTapiDevice);
     link_.modem().settings.logNumber = stored.logNumber;
 }
 
@@ -70,6 +74,9 @@ void Tmainform::collectDialConfiguration() {
     stored.logNumber = Logpanel->Lognumedit->text();
     stored.save.logDialUpEnabled = Logpanel->dialupcheck->isChecked();
     stored.ModemSetString = link_.modem().settings.ModemSetString;
+    stored.save.tapiSelection = link_.modem().settings.Tapicheck;
+    if (const TelephonyDevice* device = link_.modem().telephony())
+        stored.selectedTapiDevice = device->selectedDevice();
 }
 
 void Tmainform::ToolButton9Click() {
