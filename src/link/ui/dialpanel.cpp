@@ -41,7 +41,6 @@ void DialPanel::createControls() {
     Hangup = new QPushButton(this);
     bookbtn = new QPushButton(this);
     mcanbutton = new QToolButton(this);
-    mcanbutton->setText(QStringLiteral("X"));
     phonegrid = new QTableWidget(Rows, 2, this);
     phonegrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     phonegrid->setSelectionMode(QAbstractItemView::SingleSelection);

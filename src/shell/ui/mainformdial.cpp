@@ -30,6 +30,7 @@ void Tmainform::bindDialTexts() {
 
 void Tmainform::connectDialControls() {
     connect(toolBar->button(9), &QToolButton::clicked, this, &Tmainform::ToolButton9Click);
+    Dialpanel->mcanbutton->setIcon(QIcon(cancelGlyph()));
     connect(Dialpanel->mcanbutton, &QToolButton::clicked, this, &Tmainform::ToolButton9Click);
     connect(Dialpanel, &DialPanel::resized, this, &Tmainform::fitToVisibleControls);
     ModemLink& modem = link_.modem();
