@@ -98,9 +98,12 @@ void PortPanel::connectControls() {
         ports_.ebDirectComPortNumChange(text);
         showDevices();
     });
+    // Without the telephony device the modem on the new port gets its set-up string at once.
     connect(ebModemComPortNum, &ComPortEdit::changed, this, [this](const QString& text) {
         ports_.ebModemComPortNumChange(text);
         showDevices();
+        if (!tapiOn())
+            modem_.nontapimodemsetup();
     });
     connect(&ports_, &LinkPorts::comPortNumberShown, this, [this](int port, int number) {
         (port == LinkPorts::Direct ? ebDirectComPortNum : ebModemComPortNum)->showNumber(number);
@@ -166,12 +169,10 @@ void PortPanel::modemselectset() {
                             : modem_.settings.ModemSetString);
 }
 
-// A changed set-up string goes to the modem at once, as a changed modem port does.
+// The string goes to the modem the next time its port opens.
 void PortPanel::SetupeditChange() {
-    if (tapiOn() || Setupedit->text() == modem_.settings.ModemSetString)
-        return;
-    modem_.settings.ModemSetString = Setupedit->text();
-    modem_.nontapimodemsetup();
+    if (!tapiOn())
+        modem_.settings.ModemSetString = Setupedit->text();
 }
 
 // The modem port is closed either way: the telephony device opens it itself, and without it the
