@@ -217,7 +217,9 @@ void TransactionEngine::readfail(ReadOutcome reason) {
 }
 
 void TransactionEngine::abortRead(int port, ReadOutcome reason) {
-    if (!state_.Busy || sequencer_->state().ReadType == 0)
+    // A paced write awaits no reply: there is no read to end.
+    const bool writing = writes_ && writes_->isPacing();
+    if (!state_.Busy || writing || sequencer_->state().ReadType == 0)
         return;
     readfail(reason);
     removeReplyTrigger(port);
