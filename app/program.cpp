@@ -13,8 +13,9 @@
 #include <QToolButton>
 
 Program::Program(const ProgramServices& services)
-    : link(services.direct, services.modem, services.clock), clock_(services.clock),
-      portMap_(services.portMap) {
+    : link(services.direct, services.modem, services.clock),
+      tapi1(services.modem, services.portMap), clock_(services.clock), portMap_(services.portMap) {
+    link.modem().useTelephony(&tapi1);
     createWindows(services);
     connectWindows();
     connectBeeps();

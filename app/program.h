@@ -5,6 +5,7 @@
 #include "data/ui/readform.h"
 #include "link/controllerlink.h"
 #include "link/ui/debugform.h"
+#include "platform/attelephony.h"
 #include "settings/ui/setform.h"
 #include "shell/helpfiles.h"
 #include "shell/shellstate.h"
@@ -54,6 +55,8 @@ public:
     void useDirectDeviceForRun(const QString& device);
 
     ControllerLink link;
+    // The telephony device in front of the modem port.
+    AtTelephony tapi1;
     ShellState state;
     std::unique_ptr<Tmainform> mainform;
     std::unique_ptr<Tsetform> setform;

@@ -92,6 +92,27 @@ bool parseOption(const QStringList& args, int& i, CliArguments& out,
             error = QStringLiteral("--baud must be one of %1").arg(LinkPorts::BaudTexts.join(u'|'));
             return false;
         }
+    } else if (arg == QLatin1String("--dial")) {
+        if (!takeValue(args, i, out.dial.number, error))
+            return false;
+        if (!isDialNumber(out.dial.number)) {
+            error = QStringLiteral("--dial takes up to 16 digits");
+            return false;
+        }
+    } else if (arg == QLatin1String("--pulse")) {
+        out.dial.pulse = true;
+    } else if (arg == QLatin1String("--modem-setup")) {
+        if (!takeValue(args, i, out.dial.setupString, error))
+            return false;
+    } else if (arg == QLatin1String("--path-delay")) {
+        if (!takeValue(args, i, value, error))
+            return false;
+        bool ok = false;
+        out.dial.pathDelay = value.toInt(&ok);
+        if (!ok || out.dial.pathDelay < 2 || out.dial.pathDelay > 20) {
+            error = QStringLiteral("--path-delay must be a number of ticks from 2 to 20");
+            return false;
+        }
     } else if (arg == QLatin1String("--site")) {
         if (!takeValue(args, i, value, error))
             return false;
@@ -263,6 +284,11 @@ std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& 
     // Viewing a file needs no controller.
     if (out.command != CliCommand::View && !requirePort(out, error))
         return std::nullopt;
+    if (out.dial.number.isEmpty() && (args.contains(QLatin1String("--pulse")) ||
+                                      args.contains(QLatin1String("--modem-setup")))) {
+        error = QStringLiteral("--pulse and --modem-setup need --dial NUMBER");
+        return std::nullopt;
+    }
     return out;
 }
 
@@ -281,9 +307,17 @@ QString cliUsage() {
                "       tarvik-cli --port DEVICE ... log [--log-file FILE] [--csv FILE]\n"
                "       tarvik-cli view FILE [--text]\n"
                "       tarvik-cli --help\n"
+               "Any command but view may dial the site first:\n"
+               "       tarvik-cli --port MODEM --dial NUMBER [--pulse] [--modem-setup STRING]\n"
+               "                  [--path-delay TICKS] COMMAND ...\n"
                "DEVICE is a device path (/dev/ttyUSB0), a COM number (COM3) or a "
                "serial-over-network\n"
-               "adapter (tcp://HOST:PORT). The baud rate is %3 unless --baud says otherwise.\n")
+               "adapter (tcp://HOST:PORT). The baud rate is %3 unless --baud says otherwise.\n"
+               "With --dial the port is the modem: it gets \"AT\" and the set-up string (%5),\n"
+               "dials (tone, or pulse), waits up to 60 s for the connection, runs the command\n"
+               "with replies awaited every TICKS/18.2 s (2 to 20, default %6), then hangs up.\n"
+               "A dial that fails exits 1 naming the modem's answer (BUSY, NO CARRIER, ...).\n")
         .arg(readNames(), LinkPorts::BaudTexts.join(u'|'),
-             LinkPorts::BaudTexts.at(CliArguments{}.baudIndex), reportSectionNames().join(u','));
+             LinkPorts::BaudTexts.at(CliArguments{}.baudIndex), reportSectionNames().join(u','),
+             DialRequest{}.setupString, QString::number(DialRequest{}.pathDelay));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialsession.h"
 #include "logcommand.h"
 #include "readcommands.h"
 #include "reportcommand.h"
@@ -41,6 +42,7 @@ struct CliArguments {
     bool debug = false;
     ReportRequest report;
     LogRequest log;
+    DialRequest dial; // with a number, --port is the modem and the command runs over a call
 };
 
 // Parses the arguments after the program name; on failure returns nothing and sets error.

@@ -20,12 +20,12 @@
 
 namespace {
 
-// Points COM number n at the device the user named, unless a COMn was given.
-int directComNumber(const QString& port, PortMap& ports) {
+// Points a COM number at the device the user named, unless a COMn was given.
+int comNumberFor(const QString& port, int usual, PortMap& ports) {
     if (const int number = PortMap::comNumberFromName(port); number != 0)
         return number;
-    ports.setDevice(1, port);
-    return 1;
+    ports.setDevice(usual, port);
+    return usual;
 }
 
 // "read NAME": prints what was read, also when a read failed part of the way.
@@ -124,6 +124,29 @@ int runReport(ControllerLink& link, const CliArguments& args, const WallClock& c
                     });
 }
 
+int runCommand(ControllerLink& link, const CliArguments& args, const WallClock& clock) {
+    switch (args.command) {
+    case CliCommand::Backup:
+        return runBackup(link, args.file);
+    case CliCommand::Diff:
+        return runDiff(link, args.file, args.format);
+    case CliCommand::WriteSetting:
+        return runWriteSetting(link, args);
+    case CliCommand::WriteCalibration:
+        return runWriteCalibration(link, args);
+    case CliCommand::Program:
+        return runProgram(link, args);
+    case CliCommand::Report:
+        return runReport(link, args, clock);
+    case CliCommand::Log:
+        return runLog(link, args, clock);
+    case CliCommand::View:
+    case CliCommand::Read:
+        break;
+    }
+    return runRead(link, args);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -154,7 +177,7 @@ int main(int argc, char* argv[]) {
     DevicePort modem(timers, portMap);
     SystemWallClock clock;
     ControllerLink link(direct, modem, clock);
-    link.ports.DirectPortNumber = directComNumber(args->port, portMap);
+    link.ports.DirectPortNumber = comNumberFor(args->port, 1, portMap);
     link.ports.baudIndex = args->baudIndex;
     link.state.DebugMode = args->debug;
     link.state.SiteMode = args->site >= 0;
@@ -166,24 +189,9 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "%s\n", qPrintable(line));
         });
 
-    switch (args->command) {
-    case CliCommand::Backup:
-        return runBackup(link, args->file);
-    case CliCommand::Diff:
-        return runDiff(link, args->file, args->format);
-    case CliCommand::WriteSetting:
-        return runWriteSetting(link, *args);
-    case CliCommand::WriteCalibration:
-        return runWriteCalibration(link, *args);
-    case CliCommand::Program:
-        return runProgram(link, *args);
-    case CliCommand::Report:
-        return runReport(link, *args, clock);
-    case CliCommand::Log:
-        return runLog(link, *args, clock);
-    case CliCommand::View:
-    case CliCommand::Read:
-        break;
-    }
-    return runRead(link, *args);
+    if (args->dial.number.isEmpty())
+        return runCommand(link, *args, clock);
+    // The port is the modem; the direct port stays unused.
+    link.ports.ModemPortNumber = comNumberFor(args->port, 2, portMap);
+    return runDialled(link, args->dial, [&] { return runCommand(link, *args, clock); });
 }

@@ -67,6 +67,9 @@ QString ReadRunner::failureReason(ReadOutcome outcome) const {
     case ReadOutcome::PortLost:
         why = QStringLiteral("the port was lost");
         break;
+    case ReadOutcome::CarrierLost:
+        why = QStringLiteral("the modem lost the carrier");
+        break;
     case ReadOutcome::Completed:
         break;
     }

@@ -8,4 +8,22 @@ LineDriver::LineDriver(Controller& controller, PacedWriter::Sink sink, QObject* 
     driftTimer_.start(DriftIntervalMs);
 }
 
+void LineDriver::setBaud(int baud) {
+    writer_.setBaud(baud);
+    if (modem_ != nullptr)
+        modem_->setBaud(baud);
+}
+
+void LineDriver::receive(const QByteArray& bytes) {
+    if (modem_ != nullptr)
+        modem_->receive(bytes);
+    else
+        writer_.enqueue(controller_.receive(bytes));
+}
+
+void LineDriver::putModemInFront(HayesModem& modem) {
+    modem_ = &modem;
+    modem.setSend([this](const QList<ReplyChunk>& chunks) { writer_.enqueue(chunks); });
+}
+
 } // namespace sim

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/controller.h"
+#include "sim/hayesmodem.h"
 #include "sim/pacedwriter.h"
 
 #include <QObject>
@@ -17,14 +18,17 @@ public:
 
     LineDriver(Controller& controller, PacedWriter::Sink sink, QObject* parent = nullptr);
 
-    void setBaud(int baud) { writer_.setBaud(baud); }
-    void receive(const QByteArray& bytes) { writer_.enqueue(controller_.receive(bytes)); }
+    void setBaud(int baud);
+    void receive(const QByteArray& bytes);
+    // Puts a modem between the line and the controller.
+    void putModemInFront(HayesModem& modem);
     void discardPending() { writer_.discard(); }
 
 private:
     Controller& controller_;
     PacedWriter writer_;
     QTimer driftTimer_;
+    HayesModem* modem_ = nullptr;
 };
 
 } // namespace sim

@@ -1,4 +1,5 @@
 #include "sim/controller.h"
+#include "sim/hayesmodem.h"
 #include "sim/ptyline.h"
 #include "sim/simoptions.h"
 #include "sim/tcpline.h"
@@ -18,10 +19,14 @@ void printLine(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
-// Opens the line the options ask for and tells the caller where it is; nullptr on failure.
-std::unique_ptr<QObject> openLine(sim::Controller& controller, const sim::SimOptions& options) {
+// Opens the line the options ask for, with the modem in front when there is one, and tells the
+// caller where it is; nullptr on failure.
+std::unique_ptr<QObject> openLine(sim::Controller& controller, sim::HayesModem* modem,
+                                  const sim::SimOptions& options) {
     if (options.tcpPort >= 0) {
         auto line = std::make_unique<sim::TcpLine>(controller, options.baud);
+        if (modem != nullptr)
+            line->putModemInFront(*modem);
         if (!line->listen(static_cast<quint16>(options.tcpPort))) {
             printLine(stderr, QStringLiteral("tarvik-sim: %1").arg(line->errorString()));
             return nullptr;
@@ -31,6 +36,8 @@ std::unique_ptr<QObject> openLine(sim::Controller& controller, const sim::SimOpt
     }
     auto line = std::make_unique<sim::PtyLine>(
         controller, sim::PtyOptions{options.baud, options.baudGiven, options.linkPath});
+    if (modem != nullptr)
+        line->putModemInFront(*modem);
     if (!line->open()) {
         printLine(stderr, QStringLiteral("tarvik-sim: %1").arg(line->errorString()));
         return nullptr;
@@ -59,7 +66,15 @@ int main(int argc, char* argv[]) {
     QObject::connect(&termination, &sim::TerminationSignals::received, &app,
                      &QCoreApplication::quit);
     sim::Controller controller(options.controller);
-    const std::unique_ptr<QObject> line = openLine(controller, options);
+    std::unique_ptr<sim::HayesModem> modem;
+    if (options.modem) {
+        modem = std::make_unique<sim::HayesModem>(controller, options.modemConfig);
+        // What the modem hears goes to the output, after the line's address.
+        QObject::connect(modem.get(), &sim::HayesModem::heardCommand, [](const QString& command) {
+            printLine(stdout, QStringLiteral("modem: %1").arg(command));
+        });
+    }
+    const std::unique_ptr<QObject> line = openLine(controller, modem.get(), options);
     if (!line)
         return NoLineExit;
     return QCoreApplication::exec();

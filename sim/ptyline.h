@@ -26,6 +26,7 @@ public:
 
     bool open();
     QString devicePath() const { return devicePath_; }
+    void putModemInFront(HayesModem& modem) { driver_.putModemInFront(modem); }
     QString errorString() const { return errorString_; }
 
 private:

@@ -4,6 +4,7 @@
 #include "sim/linespeed.h"
 
 #include <QCommandLineParser>
+#include <map>
 #include <optional>
 
 namespace sim {
@@ -27,6 +28,12 @@ struct Options {
     QCommandLineOption seed{"seed", "Seed of the history, drift and faults.", "S"};
     QCommandLineOption noDrift{"no-drift", "Keep the live values still."};
     QCommandLineOption silent{"silent", "Never answer."};
+    QCommandLineOption modem{"modem", "Put a Hayes modem in front of the controller."};
+    QCommandLineOption modemAnswer{
+        "modem-answer", "How a dial is answered: connect, busy, no-carrier or no-answer.", "how"};
+    QCommandLineOption ringDelay{"ring-delay", "Milliseconds from a dial to its answer.", "ms"};
+    QCommandLineOption dropCarrier{"drop-carrier-after",
+                                   "The far end hangs up this many seconds after connecting.", "S"};
 };
 
 std::optional<int> integerIn(const QString& text, int low, int high) {
@@ -102,6 +109,28 @@ void readLine(Reader& reader, const Options& options, SimOptions& sim) {
     });
 }
 
+std::optional<ModemAnswer> modemAnswerNamed(const QString& text) {
+    static const std::map<QString, ModemAnswer> answers{{"connect", ModemAnswer::Connect},
+                                                        {"busy", ModemAnswer::Busy},
+                                                        {"no-carrier", ModemAnswer::NoCarrier},
+                                                        {"no-answer", ModemAnswer::NoAnswer}};
+    const auto found = answers.find(text.toLower());
+    return found == answers.end() ? std::nullopt : std::optional(found->second);
+}
+
+void readModem(Reader& reader, const Options& options, ModemConfig& modem) {
+    reader.read(options.modemAnswer, modem.answer, modemAnswerNamed);
+    reader.read(options.ringDelay, modem.ringDelayMs,
+                [](const QString& text) { return integerIn(text, 0, 600000); });
+    reader.read(options.dropCarrier, modem.dropCarrierAfterMs, [](const QString& text) {
+        bool ok = false;
+        const double seconds = text.toDouble(&ok);
+        return ok && seconds >= 0 && seconds <= 86400
+                   ? std::optional(static_cast<int>(seconds * 1000))
+                   : std::nullopt;
+    });
+}
+
 QString conflict(const QCommandLineParser& parser, const Options& options, const SimOptions& sim) {
     if (!parser.positionalArguments().isEmpty())
         return QStringLiteral("unexpected argument: %1").arg(parser.positionalArguments().first());
@@ -110,6 +139,10 @@ QString conflict(const QCommandLineParser& parser, const Options& options, const
         return QStringLiteral("--system hv is a VX60 variant");
     if (sim.tcpPort >= 0 && !sim.linkPath.isEmpty())
         return QStringLiteral("--link needs a pseudo-terminal, not --tcp");
+    for (const QCommandLineOption* option :
+         {&options.modemAnswer, &options.ringDelay, &options.dropCarrier})
+        if (parser.isSet(*option) && !sim.modem)
+            return QStringLiteral("--%1 needs --modem").arg(option->names().first());
     return {};
 }
 
@@ -123,7 +156,8 @@ parseSimOptions(const QStringList& arguments) {
     const QCommandLineOption help = parser.addHelpOption();
     parser.addOptions({options.model, options.system, options.site, options.settings, options.baud,
                        options.link, options.tcp, options.drop, options.dropWrites, options.noise,
-                       options.lateData, options.seed, options.noDrift, options.silent});
+                       options.lateData, options.seed, options.noDrift, options.silent,
+                       options.modem, options.modemAnswer, options.ringDelay, options.dropCarrier});
     if (!parser.parse(arguments))
         return BadArguments{parser.errorText()};
     if (parser.isSet(help))
@@ -133,6 +167,8 @@ parseSimOptions(const QStringList& arguments) {
     Reader reader(parser);
     readController(reader, options, sim.controller);
     readLine(reader, options, sim);
+    readModem(reader, options, sim.modemConfig);
+    sim.modem = parser.isSet(options.modem);
     if (!reader.error.isEmpty())
         return BadArguments{reader.error};
     if (const QString error = conflict(parser, options, sim); !error.isEmpty())

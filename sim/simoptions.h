@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/controllerconfig.h"
+#include "sim/hayesmodem.h"
 #include "sim/linespeed.h"
 
 #include <QString>
@@ -14,7 +15,9 @@ struct SimOptions {
     int baud = DefaultBaud;
     bool baudGiven = false;
     QString linkPath;
-    int tcpPort = -1; // -1: a pseudo-terminal instead
+    int tcpPort = -1;   // -1: a pseudo-terminal instead
+    bool modem = false; // a Hayes modem in front of the controller
+    ModemConfig modemConfig;
 };
 
 struct HelpRequested {

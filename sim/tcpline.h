@@ -22,6 +22,7 @@ public:
     // Port 0 takes any free port; port() tells which.
     bool listen(quint16 port);
     quint16 port() const { return server_.serverPort(); }
+    void putModemInFront(HayesModem& modem) { driver_.putModemInFront(modem); }
     QString errorString() const { return server_.errorString(); }
 
 private:

@@ -6,8 +6,10 @@ ControllerLink::ControllerLink(SerialPort& direct, SerialPort& modem, const Wall
       engine_(ports, state, image, alarmImage, log, status),
       reads_(engine_, ports, state, valid, log, status, trace),
       writes_(engine_, ports, state, image, alarmImage, status),
-      verification_(reads_, image, status, state) {
+      verification_(reads_, image, status, state),
+      modem_(ports, state, status, valid, log, engine_) {
     engine_.attach(&writes_);
+    engine_.attach(&modem_);
     connect(&reads_, &ReadSequencer::readStepped, this, &ControllerLink::readStepped);
     connect(&reads_, &ReadSequencer::readEnded, this, &ControllerLink::readEnded);
     connect(&engine_, &TransactionEngine::commFailed, this, &ControllerLink::commFailed);
@@ -39,5 +41,6 @@ void ControllerLink::clearWorkingState() {
     log = LogReadFlags{};
     engine_.reset();
     reads_.reset();
+    modem_.reset();
     write_ = WriteOperands{};
 }

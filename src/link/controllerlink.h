@@ -4,6 +4,7 @@
 #include "data/memoryimage.h"
 #include "link/linkports.h"
 #include "link/linkstate.h"
+#include "link/modemlink.h"
 #include "link/pacedwrites.h"
 #include "link/readresults.h"
 #include "link/readsequences.h"
@@ -67,6 +68,10 @@ public:
     // Nothing read, no read running and no write prepared, as when the program starts.
     void clearWorkingState();
 
+    // Dialling, the carrier and hanging up; while a connection is up the link is the modem port.
+    ModemLink& modem() { return modem_; }
+    const ModemLink& modem() const { return modem_; }
+
     // For tests of the engine itself: the open transaction, read-only.
     const EngineState& inspectEngine() const { return engine_.state(); }
 
@@ -92,4 +97,5 @@ private:
     PacedWrites writes_;
     WriteVerification verification_;
     WriteOperands write_;
+    ModemLink modem_;
 };

@@ -68,6 +68,9 @@ quint8 LinkPorts::CommReceive(int which) {
     const quint8 byte = port(which).getChar();
     if (state_.DebugMode)
         trace_.append(receivedTraceLine(byte));
+    if (which == Modem)
+        if (const auto result = modemCodes_.feed(static_cast<char>(byte)))
+            emit modemResult(*result);
     return byte;
 }
 

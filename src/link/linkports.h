@@ -3,6 +3,7 @@
 #include "common/statuspanels.h"
 #include "link/linkstate.h"
 #include "link/tracelog.h"
+#include "platform/modemresultcodes.h"
 #include "platform/serialport.h"
 #include "platform/wallclock.h"
 
@@ -52,6 +53,8 @@ signals:
     // An edit box should show this number again after a change.
     void comPortNumberShown(int port, int number);
     void baudChanged();
+    // The modem sent a result code; every byte taken from the modem port is looked at.
+    void modemResult(ModemResult result);
 
 private:
     bool configureAndOpen(SerialPort& port, int comNumber, bool closeFirst);
@@ -60,4 +63,5 @@ private:
     StatusPanels& status_;
     TraceLog& trace_;
     const WallClock& clock_;
+    ModemResultScanner modemCodes_;
 };

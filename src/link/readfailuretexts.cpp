@@ -10,6 +10,8 @@ const TextRow& readFailureText(ReadOutcome outcome) {
         return ReadFailureText::NoData;
     case ReadOutcome::PortLost:
         return ReadFailureText::PortLost;
+    case ReadOutcome::CarrierLost:
+        return ReadFailureText::CarrierLost;
     case ReadOutcome::Completed:
         break;
     }

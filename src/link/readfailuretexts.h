@@ -28,6 +28,11 @@ inline constexpr TextRow PortLost{
     "Échec de la lecture : le port a été perdu pendant la lecture.",
     "读取失败：读取过程中串行口丢失。",
     "Lesen fehlgeschlagen: der Port ging während des Lesens verloren."};
+inline constexpr TextRow CarrierLost{
+    "Read failed: the modem connection was lost during the read.",
+    "Échec de la lecture : la liaison modem a été perdue pendant la lecture.",
+    "读取失败：读取过程中调制解调器连接中断。",
+    "Lesen fehlgeschlagen: die Modemverbindung ging während des Lesens verloren."};
 inline constexpr TextRow NotReady{"Read not started: the link is not ready yet.",
                                   "Lecture non lancée : la liaison n'est pas encore prête.",
                                   "读取未开始：通信链路尚未就绪。",

@@ -18,10 +18,11 @@ enum class ReadStart {
 // How a read sequence ended.
 enum class ReadOutcome {
     Completed,
-    Timeout,  // no reply after the last try at one address
-    Mismatch, // no two readings in a row agreed
-    NoData,   // the device kept answering without a data byte
-    PortLost, // the port went away during the read
+    Timeout,     // no reply after the last try at one address
+    Mismatch,    // no two readings in a row agreed
+    NoData,      // the device kept answering without a data byte
+    PortLost,    // the port went away during the read
+    CarrierLost, // the modem connection ended during the read
 };
 
 // What the program says when a read does not start, in the user's language; empty when it did.

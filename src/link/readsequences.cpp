@@ -170,9 +170,11 @@ void ReadSequencer::readdone() {
     engine_.endTransaction();
     const int type = state_.ReadType;
     const bool logRead = state_.Requester == static_cast<int>(Requester::MainWindow);
-    if (type == ReadKind::Current)
+    // What was read before a connection dropped is not taken for a reading of the controller.
+    const bool taken = state_.outcome != ReadOutcome::CarrierLost;
+    if (type == ReadKind::Current && taken)
         valid_.CurrentDataValid = true;
-    if (type == ReadKind::Status)
+    if (type == ReadKind::Status && taken)
         valid_.StatusDataValid = true;
     emit readEnded(type, state_.outcome);
     state_.ReadFailed = false;

@@ -1,6 +1,7 @@
 #include "link/transactionengine.h"
 
 #include "link/linktexts.h"
+#include "link/modemlink.h"
 #include "link/pacedwrites.h"
 #include "link/readsequences.h"
 
@@ -92,6 +93,8 @@ void TransactionEngine::Comport1TriggerTimer(int handle) {
 
 void TransactionEngine::Comport2TriggerTimer(int handle) {
     if (writes_ && writes_->triggerFired(LinkPorts::Modem, handle))
+        return;
+    if (modem_ && modem_->triggerFired(handle))
         return;
     const auto& trigger = replyTriggers_[LinkPorts::Modem];
     if (trigger.exists && handle == trigger.handle)
@@ -211,6 +214,15 @@ void TransactionEngine::readfail(ReadOutcome reason) {
     emit beep(3);
     state_.Busy = false;
     sequencer_->endInFailure(reason);
+}
+
+void TransactionEngine::abortRead(int port, ReadOutcome reason) {
+    // A paced write awaits no reply: there is no read to end.
+    const bool writing = writes_ && writes_->isPacing();
+    if (!state_.Busy || writing || sequencer_->state().ReadType == 0)
+        return;
+    readfail(reason);
+    removeReplyTrigger(port);
 }
 
 void TransactionEngine::comfail() {

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <array>
 
+class ModemLink;
 class PacedWrites;
 class ReadSequencer;
 
@@ -47,6 +48,7 @@ public:
 
     void attach(ReadSequencer* sequencer) { sequencer_ = sequencer; }
     void attach(PacedWrites* writes) { writes_ = writes; }
+    void attach(ModemLink* modem) { modem_ = modem; }
 
     const EngineState& state() const { return state_; }
     // A transaction is open or a paced write is still sending.
@@ -65,6 +67,10 @@ public:
     void openRead(int address);
     // A read sequence has ended: the link is free and the reply trigger goes.
     void endTransaction();
+
+    // The port under a running read or single command went away: it ends in failure now, and no
+    // further poll of that port's reply comes.
+    void abortRead(int port, ReadOutcome reason);
 
     void comfail();
     // Once a second from the main window's timer.
@@ -106,6 +112,7 @@ private:
     StatusPanels& status_;
     ReadSequencer* sequencer_ = nullptr;
     PacedWrites* writes_ = nullptr;
+    ModemLink* modem_ = nullptr;
     EngineState state_;
     std::array<ReplyTrigger, 2> replyTriggers_{};
     bool noDataFailure_ = false; // the read ended in this tick for lack of data bytes

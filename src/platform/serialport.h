@@ -7,6 +7,7 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Why a port could not be opened, or stopped working while in use. The link words it in the
@@ -54,6 +55,11 @@ public:
     virtual bool charReady() const = 0;
     // Takes one received byte; only called after charReady() said one is there.
     virtual quint8 getChar() = 0;
+    // The carrier-detect line, or nothing on a port without modem lines (a pseudo-terminal, a
+    // network port): the modem's result codes then tell whether a call is up.
+    virtual std::optional<bool> carrierDetect() { return std::nullopt; }
+    // The received bytes not yet taken, left where they are.
+    virtual QByteArray peekInput() = 0;
     // Why the last open failed or the port failed in use; fault None after a good open.
     const PortFailure& failure() const { return failure_; }
 

@@ -19,6 +19,8 @@ public:
     void putBytes(const QByteArray& bytes) override;
     bool charReady() const override { return open_ && !input_.isEmpty(); }
     quint8 getChar() override;
+    QByteArray peekInput() override { return input_; }
+    std::optional<bool> carrierDetect() override { return open_ ? carrier : std::nullopt; }
 
     // Bytes the device "sent", waiting to be taken.
     void queueInput(const QByteArray& bytes) { input_.append(bytes); }
@@ -26,6 +28,8 @@ public:
     // Each putBytes call, in order.
     QList<QByteArray> sent;
     bool failOpen = false;
+    // The carrier-detect line; nothing plays a port without modem lines.
+    std::optional<bool> carrier;
     int openCount = 0;
 
 signals:

@@ -1,11 +1,16 @@
 #include "link/ui/portpanel.h"
 
+#include "link/modemtexts.h"
 #include "link/ui/comportedit.h"
 #include "link/ui/devicecombo.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QSpinBox>
+#include <QToolButton>
 #include <algorithm>
 
 namespace {
@@ -27,9 +32,10 @@ QLabel* heading(QWidget* parent) {
 
 } // namespace
 
-PortPanel::PortPanel(LinkPorts& ports, LinkState& link, PortMap& portMap,
+PortPanel::PortPanel(LinkPorts& ports, LinkState& link, ModemLink& modem, PortMap& portMap,
                      const SerialPortLister& lister, QWidget* parent)
-    : QFrame(parent), ports_(ports), link_(link), portMap_(portMap) {
+    : QFrame(parent), ports_(ports), link_(link), modem_(modem), portMap_(portMap),
+      lister_(lister) {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
@@ -58,6 +64,13 @@ void PortPanel::createControls(const SerialPortLister& lister) {
     baudbox->addItems(LinkPorts::BaudTexts);
     TimedelayEdit = new QSpinBox(this);
     TimedelayEdit->setRange(2, 20);
+    Setuplab = new QLabel(this);
+    Setupedit = new QLineEdit(this);
+    Pulsecheck = new QCheckBox(this);
+    Tapicheck = new QCheckBox(QStringLiteral("TAPI"), this);
+    Tapiselbutton = new QToolButton(this);
+    Tapiselbutton->setPopupMode(QToolButton::InstantPopup);
+    Tapiselbutton->setMenu(new QMenu(Tapiselbutton));
 }
 
 void PortPanel::placeControls() {
@@ -73,6 +86,11 @@ void PortPanel::placeControls() {
     modemDevice->setGeometry(8, 168, 281, 24);
     Timedelaylab->setGeometry(8, 200, 130, 20);
     TimedelayEdit->setGeometry(140, 198, 50, 24);
+    Setuplab->setGeometry(8, 228, 130, 20);
+    Setupedit->setGeometry(140, 226, 149, 24);
+    Pulsecheck->setGeometry(8, 254, 130, 24);
+    Tapicheck->setGeometry(8, 282, 130, 24);
+    Tapiselbutton->setGeometry(140, 282, 100, 24);
 }
 
 void PortPanel::connectControls() {
@@ -80,9 +98,12 @@ void PortPanel::connectControls() {
         ports_.ebDirectComPortNumChange(text);
         showDevices();
     });
+    // Without the telephony device the modem on the new port gets its set-up string at once.
     connect(ebModemComPortNum, &ComPortEdit::changed, this, [this](const QString& text) {
         ports_.ebModemComPortNumChange(text);
         showDevices();
+        if (!tapiOn())
+            modem_.nontapimodemsetup();
     });
     connect(&ports_, &LinkPorts::comPortNumberShown, this, [this](int port, int number) {
         (port == LinkPorts::Direct ? ebDirectComPortNum : ebModemComPortNum)->showNumber(number);
@@ -91,6 +112,11 @@ void PortPanel::connectControls() {
             [this](int index) { ports_.baudboxChange(index); });
     connect(TimedelayEdit, &QSpinBox::valueChanged, this,
             [this](int ticks) { link_.pathTimeDelay = ticks; });
+    connect(Setupedit, &QLineEdit::editingFinished, this, &PortPanel::SetupeditChange);
+    connect(Tapicheck, &QCheckBox::clicked, this, &PortPanel::TapicheckClick);
+    connect(Tapiselbutton->menu(), &QMenu::aboutToShow, this, &PortPanel::TapiselbuttonClick);
+    connect(Pulsecheck, &QCheckBox::toggled, this,
+            [this](bool pulse) { modem_.settings.Pulsecheck = pulse; });
     connect(directDevice, &DeviceCombo::deviceChosen, this,
             [this](const QString& device) { chooseDevice(LinkPorts::Direct, device); });
     connect(modemDevice, &DeviceCombo::deviceChosen, this,
@@ -102,6 +128,10 @@ void PortPanel::showLinkValues() {
     ebModemComPortNum->showNumber(ports_.ModemPortNumber);
     baudbox->setCurrentIndex(std::clamp(ports_.baudIndex, 0, 3));
     TimedelayEdit->setValue(link_.pathTimeDelay);
+    Pulsecheck->setChecked(modem_.settings.Pulsecheck);
+    Tapicheck->setChecked(modem_.settings.Tapicheck);
+    Tapicheck->setEnabled(modem_.telephony() != nullptr);
+    modemselectset();
     showDevices();
 }
 
@@ -122,7 +152,56 @@ void PortPanel::chooseDevice(int port, const QString& device) {
     showDevices();
 }
 
+bool PortPanel::tapiOn() const {
+    return modem_.settings.Tapicheck && modem_.telephony() != nullptr;
+}
+
+void PortPanel::modemselectset() {
+    const bool tapi = tapiOn();
+    Setuplab->setText(
+        text(tapi ? ModemText::TapiDevice : ModemText::SetupString, link_.LanguageIndex));
+    Tapiselbutton->setVisible(tapi);
+    Tapiselbutton->setEnabled(tapi);
+    Pulsecheck->setVisible(!tapi);
+    Pulsecheck->setEnabled(!tapi);
+    Setupedit->setReadOnly(tapi);
+    Setupedit->setText(tapi ? modem_.telephony()->selectedDevice()
+                            : modem_.settings.ModemSetString);
+}
+
+// The string goes to the modem the next time its port opens.
+void PortPanel::SetupeditChange() {
+    if (!tapiOn())
+        modem_.settings.ModemSetString = Setupedit->text();
+}
+
+// The modem port is closed either way: the telephony device opens it itself, and without it the
+// modem gets its set-up string again.
+void PortPanel::TapicheckClick() {
+    modem_.settings.Tapicheck = Tapicheck->isChecked();
+    modemselectset();
+    if (ports_.Comport2.isOpen())
+        ports_.Comport2.close();
+    if (!tapiOn())
+        modem_.nontapimodemsetup();
+}
+
+// The telephony device is one of the system's serial devices, listed afresh each time.
+void PortPanel::TapiselbuttonClick() {
+    QMenu* menu = Tapiselbutton->menu();
+    menu->clear();
+    for (const SerialDeviceInfo& device : lister_.availablePorts()) {
+        QAction* action = menu->addAction(device.path);
+        action->setToolTip(device.description);
+        connect(action, &QAction::triggered, this, [this, path = device.path] {
+            modem_.telephony()->setSelectedDevice(path);
+            modemselectset();
+        });
+    }
+}
+
 QList<QWidget*> PortPanel::faceControls() const {
-    return {Directlab,          Baudlab,           Portlab, Mportlab,      Modemlab,
-            ebDirectComPortNum, ebModemComPortNum, baudbox, TimedelayEdit, Timedelaylab};
+    return {Directlab,          Baudlab,           Portlab,    Mportlab,      Modemlab,
+            ebDirectComPortNum, ebModemComPortNum, baudbox,    TimedelayEdit, Timedelaylab,
+            Setuplab,           Setupedit,         Pulsecheck, Tapicheck,     Tapiselbutton};
 }

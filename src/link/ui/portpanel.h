@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/linkports.h"
+#include "link/modemlink.h"
 #include "platform/portmap.h"
 #include "platform/serialportlister.h"
 
@@ -9,20 +10,27 @@
 
 class ComPortEdit;
 class DeviceCombo;
+class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QLabel;
 class QSpinBox;
+class QToolButton;
 
-// The ports part of the communications panel: the direct and modem COM numbers with the device
-// behind each, the baud selector and the modem path delay.
+// The communications panel: the direct and modem COM numbers with the device behind each, the
+// baud selector, the modem path delay, the modem's set-up string and pulse dialling.
 class PortPanel : public QFrame {
     Q_OBJECT
 public:
-    PortPanel(LinkPorts& ports, LinkState& link, PortMap& portMap, const SerialPortLister& lister,
-              QWidget* parent = nullptr);
+    static constexpr int Width = 297, Height = 314;
+
+    PortPanel(LinkPorts& ports, LinkState& link, ModemLink& modem, PortMap& portMap,
+              const SerialPortLister& lister, QWidget* parent = nullptr);
 
     // Shows what the link holds now (after start-up has set it).
     void showLinkValues();
+    // Shows the set-up string and pulse dialling, or the telephony device and its selection.
+    void modemselectset();
     // The controls that take the language's face.
     QList<QWidget*> faceControls() const;
 
@@ -38,6 +46,11 @@ public:
     DeviceCombo* modemDevice;
     QComboBox* baudbox;
     QSpinBox* TimedelayEdit;
+    QLabel* Setuplab;
+    QLineEdit* Setupedit;
+    QCheckBox* Pulsecheck;
+    QCheckBox* Tapicheck;
+    QToolButton* Tapiselbutton;
 
 private:
     void createControls(const SerialPortLister& lister);
@@ -45,8 +58,14 @@ private:
     void connectControls();
     void chooseDevice(int port, const QString& device);
     void showDevices();
+    void SetupeditChange();
+    void TapicheckClick();
+    void TapiselbuttonClick();
+    bool tapiOn() const;
 
     LinkPorts& ports_;
     LinkState& link_;
+    ModemLink& modem_;
     PortMap& portMap_;
+    const SerialPortLister& lister_;
 };

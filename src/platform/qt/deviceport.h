@@ -20,6 +20,8 @@ public:
     void putBytes(const QByteArray& bytes) override { carrier_->putBytes(bytes); }
     bool charReady() const override { return carrier_->charReady(); }
     quint8 getChar() override { return carrier_->getChar(); }
+    std::optional<bool> carrierDetect() override { return carrier_->carrierDetect(); }
+    QByteArray peekInput() override { return carrier_->peekInput(); }
 
 private:
     const PortMap& ports_;

@@ -62,6 +62,18 @@ quint8 QtSerialPort::getChar() {
     return static_cast<quint8>(byte);
 }
 
+// Qt has no signal for a change of the line, so the caller asks on each tick.
+std::optional<bool> QtSerialPort::carrierDetect() {
+    if (!port_.isOpen())
+        return std::nullopt;
+    const QSerialPort::PinoutSignals lines = port_.pinoutSignals();
+    if (port_.error() != QSerialPort::NoError) { // no modem lines, such as on a pseudo-terminal
+        port_.clearError();
+        return std::nullopt;
+    }
+    return lines.testFlag(QSerialPort::DataCarrierDetectSignal);
+}
+
 void QtSerialPort::onError(QSerialPort::SerialPortError error) {
     // A vanished device floods ReadError; close once, through a queued call, and report it.
     if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError)

@@ -19,6 +19,8 @@ public:
     void putBytes(const QByteArray& bytes) override;
     bool charReady() const override { return port_.isOpen() && port_.bytesAvailable() > 0; }
     quint8 getChar() override;
+    std::optional<bool> carrierDetect() override;
+    QByteArray peekInput() override { return port_.peek(port_.bytesAvailable()); }
 
     QString deviceName() const { return ports_.deviceFor(comNumber()); }
 

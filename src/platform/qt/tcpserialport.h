@@ -22,6 +22,7 @@ public:
     void putBytes(const QByteArray& bytes) override;
     bool charReady() const override { return open_ && socket_.bytesAvailable() > 0; }
     quint8 getChar() override;
+    QByteArray peekInput() override { return socket_.peek(socket_.bytesAvailable()); }
 
     QString deviceName() const { return ports_.deviceFor(comNumber()); }
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 
 LogPanel::LogPanel(QWidget* parent) : ColouredPanel(Qt::cyan, parent) {
@@ -25,12 +26,16 @@ LogPanel::LogPanel(QWidget* parent) : ColouredPanel(Qt::cyan, parent) {
     Lognumedit = new QLineEdit(this);
     Lognumedit->setMaxLength(16);
     Lognumedit->setGeometry(8, 134, 220, 26);
-    // Dialling the site for each entry needs the modem dial-up, which this program does not
-    // have yet.
-    dialupcheck->setEnabled(false);
-    Lognumedit->setEnabled(false);
+    Lognumedit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,16}")), Lognumedit));
     connect(Samplecheck, &QCheckBox::clicked, this, &LogPanel::SamplecheckClick);
+    connect(dialupcheck, &QCheckBox::toggled, this, &LogPanel::dialupcheckClick);
     SamplecheckClick();
+    dialupcheckClick();
+}
+
+void LogPanel::dialupcheckClick() {
+    Lognumedit->setEnabled(dialupcheck->isChecked());
 }
 
 void LogPanel::SamplecheckClick() {

@@ -20,6 +20,8 @@ public:
 
     // The interval and the hours left show only while logging is on.
     void SamplecheckClick();
+    // The number to dial is typed only while the log dials.
+    void dialupcheckClick();
 
     QCheckBox* Samplecheck;
     QSpinBox* rateedit;

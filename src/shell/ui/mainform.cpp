@@ -6,6 +6,7 @@
 #include "data/viewertexts.h"
 #include "link/portfailuretexts.h"
 #include "link/ui/comportedit.h"
+#include "link/ui/dialpanel.h"
 #include "link/ui/portpanel.h"
 #include "shell/configmigration.h"
 #include "shell/configurationio.h"
@@ -67,9 +68,11 @@ void Tmainform::createControls() {
     Statusb = new StatusBar(link_.status, this);
     exitpanel = new ExitPanel(this);
     Langgroup = new LanguageGroup(this);
-    companel =
-        new PortPanel(link_.ports, link_.state, services_.portMap, services_.serialPorts, this);
+    companel = new PortPanel(link_.ports, link_.state, link_.modem(), services_.portMap,
+                             services_.serialPorts, this);
     companel->hide();
+    Dialpanel = new DialPanel(link_.modem(), this);
+    Dialpanel->hide();
     sitepanel = new SitePanel(this);
     Savepanel = new SavePanel(this);
     Savepanel->hide();
@@ -80,10 +83,11 @@ void Tmainform::createControls() {
     // The single command tool is not part of this program yet.
     puTools->addAction(QStringLiteral("&Send Single Command"))->setEnabled(false);
     Options1 = puTools->addAction(QStringLiteral("&Options"));
-    for (const int number : {7, 9})
+    for (const int number : {7})
         toolBar->button(number)->setEnabled(false);
     faceControls_ = {exitpanel->exitlab};
     faceControls_ += companel->faceControls();
+    faceControls_ += Dialpanel->faceControls();
     faceControls_ << Statusb << vxsetpanel->setcancelbut << Savepanel->vxsetbutton
                   << vxsetpanel->setsavebbut << vxsetpanel->setgetbbut << vxsetpanel;
     for (QWidget* control : faceControls_) {
@@ -135,6 +139,7 @@ void Tmainform::bindTexts() {
     texts_.hint(vxsetpanel->setsavebbut, setsavebbutHint);
     texts_.hint(vxsetpanel->setgetbbut, setgetbbutHint);
     texts_.hint(vxsetpanel->setcancelbut, setcancelbutHint);
+    bindDialTexts();
 }
 
 void Tmainform::connectControls() {
@@ -180,6 +185,7 @@ void Tmainform::connectControls() {
     });
     for (SerialPort* port : {&link_.ports.Comport1, &link_.ports.Comport2})
         connect(port, &SerialPort::portFailed, this, &Tmainform::showPortFailure);
+    connectDialControls();
 }
 
 // Settings come from the store; the shared state starts afresh; the ports, the language and the
@@ -219,6 +225,7 @@ void Tmainform::readConfiguration() {
     Logpanel->logedit->setText(state_.configuration.logFile);
     Logpanel->Lognumedit->setText(state_.configuration.logNumber);
     schedule_.LogCountdown = Logpanel->rateedit->value();
+    readDialConfiguration();
 }
 
 void Tmainform::ArrangeMainWindow() {
@@ -229,7 +236,8 @@ void Tmainform::ArrangeMainWindow() {
     exitpanel->setGeometry(0, 40, 73, 120);
     Langgroup->setGeometry(40, 40, 65, 177);
     sitepanel->setGeometry(510, 48, 129, 89);
-    companel->setGeometry(330, 66, 297, 227);
+    companel->setGeometry(330, 66, PortPanel::Width, PortPanel::Height);
+    Dialpanel->setGeometry(284, 66, DialPanel::Width, DialPanel::PlainHeight);
     Savepanel->setGeometry(368, 40, SavePanel::Width, SavePanel::SaveLayoutHeight);
     Logpanel->setGeometry(325, 66, LogPanel::Width, LogPanel::Height);
     vxsetpanel->setGeometry(380, 45, 106, 144);
@@ -260,13 +268,14 @@ void Tmainform::Timer1Timer() {
     link_.ports.comstatusupdate();
     followLogRate();
     link_.watchdogStep();
+    link_.modem().timerStep();
     if (link_.log.LogReady) {
         link_.log.LogReady = false;
         writeLogEntry();
     }
     if (schedule_.hourStep(now.time().hour(), link_.isBusy(), Logpanel->Samplecheck->isChecked(),
                            Logpanel->rateedit->value()))
-        startLogRead();
+        logDue();
 }
 
 void Tmainform::followLogRate() {
@@ -276,8 +285,7 @@ void Tmainform::followLogRate() {
 }
 
 // The log reads the current state, then the status, on behalf of the main window; the entry is
-// written at the tick after both have ended. Dialling the site for it is not part of this
-// program yet, so it reads over the link in use.
+// written at the tick after both have ended.
 void Tmainform::startLogRead() {
     if (!link_.state.DirectMode && !link_.state.ModemConnected)
         return;
@@ -331,6 +339,8 @@ void Tmainform::ToolButton2Click() {
 
 void Tmainform::ToolButton8Click() {
     togglePanel(companel);
+    if (companel->isVisible())
+        companel->modemselectset();
 }
 
 void Tmainform::ToolButton10Click() {
@@ -447,6 +457,7 @@ void Tmainform::ApplyLanguage() {
     setWindowTitle(caption);
     toolBar->setImage(2, ToolImage::FirstFlag + std::clamp(language, 0, 3));
     texts_.apply(language);
+    showDialHeaders();
     showSavePanelHint();
 }
 
@@ -495,6 +506,7 @@ void Tmainform::FormClose() {
     save.sampleEnabled = Logpanel->Samplecheck->isChecked();
     state_.configuration.periodicLogRate = Logpanel->rateedit->value();
     state_.configuration.logFile = Logpanel->logedit->text();
+    collectDialConfiguration();
     collectConfiguration(state_.configuration, link_, state_.identity, services_.portMap);
     writeConfiguration(services_.store, state_.configuration);
     link_.ports.Comport1.close();

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class DialPanel;
 class ExitPanel;
 class QAction;
 class LogPanel;
@@ -78,6 +79,7 @@ public:
     ExitPanel* exitpanel;
     LanguageGroup* Langgroup;
     PortPanel* companel;
+    DialPanel* Dialpanel;
     SitePanel* sitepanel;
     SavePanel* Savepanel;
     LogPanel* Logpanel;
@@ -115,6 +117,16 @@ private:
     void ToolButton1Click();
     void ToolButton2Click();
     void ToolButton8Click();
+    // The dial panel, the modem's part of the port and log panels (mainformdial.cpp).
+    void ToolButton9Click();
+    void bindDialTexts();
+    void connectDialControls();
+    void readDialConfiguration();
+    void collectDialConfiguration();
+    void showConnection(bool connected);
+    // The phone book's headers and the port panel's modem controls in the language.
+    void showDialHeaders();
+    void logDue();
     void ToolButton10Click();
     void ToolButton11Click();
     void toggleSavePanel(bool printForm);

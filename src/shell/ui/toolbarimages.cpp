@@ -99,6 +99,19 @@ void handset(QPainter& p) {
     p.drawPath(path);
 }
 
+// The handset in green with the waves of a call that is up.
+void handsetConnected(QPainter& p) {
+    QPainterPath path;
+    path.moveTo(6, 8);
+    path.cubicTo(6, 22, 12, 27, 26, 27);
+    p.setPen(pen(QColor(0, 150, 0), 7));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    p.setPen(pen(QColor(0, 150, 0), 2));
+    p.drawArc(QRectF(14, 2, 14, 14), 0, 90 * 16);
+    p.drawArc(QRectF(18, 6, 6, 6), 0, 90 * 16);
+}
+
 void floppy(QPainter& p) {
     p.setPen(pen(QColor(20, 40, 100), 2));
     p.setBrush(QColor(40, 80, 170));
@@ -215,10 +228,18 @@ QPixmap toolBarImage(int index) {
             p.translate(0, 6);
             flag(p, index - FirstFlag, Side, 20);
         });
-    static const std::map<int, void (*)(QPainter&)> painters{
-        {Exit, exitDoor},      {Help, helpMark},       {Current, batteryBolt}, {History, barChart},
-        {Settings, sliders},   {ModemSetup, modemBox}, {Dial, handset},        {Save, floppy},
-        {Periodic, clockFace}, {Print, printer},       {Tools, wrench}};
+    static const std::map<int, void (*)(QPainter&)> painters{{Exit, exitDoor},
+                                                             {Help, helpMark},
+                                                             {Current, batteryBolt},
+                                                             {History, barChart},
+                                                             {Settings, sliders},
+                                                             {ModemSetup, modemBox},
+                                                             {Dial, handset},
+                                                             {Save, floppy},
+                                                             {Periodic, clockFace},
+                                                             {Print, printer},
+                                                             {Connected, handsetConnected},
+                                                             {Tools, wrench}};
     const auto found = painters.find(index);
     return found == painters.end() ? QPixmap() : draw(found->second);
 }

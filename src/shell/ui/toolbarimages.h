@@ -4,11 +4,11 @@
 #include <QPixmap>
 
 // The tool bar's image list, drawn here: index 0 exit, 1 help, 2 current state, 3 history,
-// 4 settings, 6 modem set-up, 7 dial, 8 save, 9 periodic save, 10 print, 12 tools and 13..16
-// the flags of English, French, Chinese and German.
+// 4 settings, 6 modem set-up, 7 dial, 8 save, 9 periodic save, 10 print, 11 dial while connected,
+// 12 tools and 13..16 the flags of English, French, Chinese and German.
 namespace ToolImage {
 constexpr int Exit = 0, Help = 1, Current = 2, History = 3, Settings = 4, ModemSetup = 6, Dial = 7,
-              Save = 8, Periodic = 9, Print = 10, Tools = 12, FirstFlag = 13;
+              Save = 8, Periodic = 9, Print = 10, Connected = 11, Tools = 12, FirstFlag = 13;
 }
 
 QPixmap toolBarImage(int index);
