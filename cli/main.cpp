@@ -1,3 +1,4 @@
+#include "alarmunitcommands.h"
 #include "cliarguments.h"
 #include "readsession.h"
 #include "reportcommand.h"
@@ -175,6 +176,8 @@ int main(int argc, char* argv[]) {
         return runWriteSetting(link, *args);
     case CliCommand::WriteCalibration:
         return runWriteCalibration(link, *args);
+    case CliCommand::WriteAlarmUnit:
+        return runWriteAlarmUnit(link, *args);
     case CliCommand::Program:
         return runProgram(link, *args);
     case CliCommand::Report:
