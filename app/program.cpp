@@ -26,8 +26,8 @@ Program::Program(const ProgramServices& services)
 Program::~Program() = default;
 
 // Creation order: the main window, the settings window, the current state, the graphs, help,
-// the file viewer, the alarm unit, the debug window and the options dialog. The help, viewer,
-// alarm-unit and options windows join this order as they are built.
+// the file viewer, the alarm unit, the debug window and the options dialog. The help and options
+// windows join this order as they are built.
 void Program::createWindows(const ProgramServices& services) {
     mainform = std::make_unique<Tmainform>(
         link, state,
@@ -43,7 +43,14 @@ void Program::createWindows(const ProgramServices& services) {
                                              services.saveDialogs);
     readform = std::make_unique<TReadform>(link.state.LanguageIndex, state.configuration.fonts,
                                            services.printer);
+    vxaform = std::make_unique<Tvxaform>(link, state.identity, state.configuration.fonts);
     debugform = std::make_unique<TForm1>(link.trace, services.confirmer);
+}
+
+void Program::showAlarmUnitProgrammer() {
+    vxaform->show();
+    vxaform->raise();
+    vxaform->activateWindow();
 }
 
 void Program::connectWindows() {
@@ -133,6 +140,7 @@ void Program::shutDown() {
     currentform.reset();
     graphform.reset();
     readform.reset();
+    vxaform.reset();
     debugform.reset();
     options_.MainFormLeft = mainform->x();
     options_.MainFormTop = mainform->y();

@@ -6,6 +6,7 @@
 #include "link/controllerlink.h"
 #include "link/ui/debugform.h"
 #include "settings/ui/setform.h"
+#include "settings/ui/vxaform.h"
 #include "shell/shellstate.h"
 #include "shell/ui/mainform.h"
 #include "shell/ui/savedialogs.h"
@@ -46,6 +47,8 @@ public:
     // The direct port's COM number leads to this device for the rest of the run (a simulated
     // controller); the user's own choice for the number stays stored.
     void useDirectDeviceForRun(const QString& device);
+    // Shows the alarm-unit programmer in front (the single command tool's "Program VXA").
+    void showAlarmUnitProgrammer();
 
     ControllerLink link;
     ShellState state;
@@ -54,6 +57,7 @@ public:
     std::unique_ptr<TCurrentform> currentform;
     std::unique_ptr<Tgraphform> graphform;
     std::unique_ptr<TReadform> readform;
+    std::unique_ptr<Tvxaform> vxaform;
     std::unique_ptr<TForm1> debugform;
 
 signals:
