@@ -170,6 +170,24 @@ private slots:
         QCOMPARE(grid->cellText(6, 1), QStringLiteral("12.5"));
     }
 
+    // Passing over a cell leaves a decoded value that typing could not give as it is shown.
+    void choosingACellKeepsItsValue() {
+        ProgrammerRig p;
+        for (int copy = 16; copy <= 20; ++copy)
+            p.unit.memory[size_t(Eeprom + copy)] = 0x24; // 48 V
+        p.unit.memory[size_t(Eeprom + 8)] = 255;
+        int sum = 0;
+        for (int address = 0; address < 15; ++address)
+            sum += p.unit.memory[size_t(Eeprom + address)];
+        p.unit.memory[size_t(Eeprom + 15)] = quint8(sum & 255);
+        p.read();
+        QCOMPARE(p.values().at(2), QStringLiteral("102.0"));
+        p.window->SGrid->chooseRow(3);
+        QVERIFY(p.editorOf() != nullptr);
+        p.window->SGrid->chooseRow(4);
+        QCOMPARE(p.values().at(2), QStringLiteral("102.0"));
+    }
+
     // Choosing a label or the header chooses the value cell of that row (or of row 1).
     void onlyValueCellsAreChosen() {
         ProgrammerRig p;

@@ -12,7 +12,8 @@ constexpr std::array<int, VxaGrid::Columns> ColumnWidths{240, 60, 77};
 constexpr int RowHeight = 24;
 } // namespace
 
-// Opens a plain line editor on the cell's text and hands its text to the grid when it closes.
+// Opens a plain line editor on the cell's text and hands a changed text to the grid when it
+// closes.
 class VxaCellDelegate : public QStyledItemDelegate {
 public:
     explicit VxaCellDelegate(VxaGrid& grid) : QStyledItemDelegate(&grid), grid_(grid) {}
@@ -27,9 +28,12 @@ public:
         return editor;
     }
     void setEditorData(QWidget*, const QModelIndex&) const override {}
+    // Only a changed text is entered: passing over a cell leaves its value as it is shown.
     void setModelData(QWidget* editor, QAbstractItemModel*,
                       const QModelIndex& index) const override {
-        emit grid_.valueEntered(index.row(), static_cast<QLineEdit*>(editor)->text());
+        const QString text = static_cast<QLineEdit*>(editor)->text();
+        if (text != grid_.cellText(index.row(), index.column()))
+            emit grid_.valueEntered(index.row(), text);
     }
 
 private:

@@ -6,8 +6,8 @@
 // The alarm-unit programmer's grid: labels, values and units in three columns under a fixed
 // yellow header row. Only the value cells of rows 1..9 can be chosen, and choosing one opens its
 // editor; moving the mouse over the grid moves the chosen row along with the pointer. What an
-// editor holds when it closes (Enter, another row, loss of focus) goes to the window; Escape
-// drops it.
+// editor holds when it closes (Enter, another row, loss of focus) goes to the window when it
+// differs from the cell; Escape drops it.
 class VxaGrid : public QTableWidget {
     Q_OBJECT
 public:
