@@ -24,9 +24,8 @@ Program::Program(const ProgramServices& services)
 Program::~Program() = default;
 
 // Creation order: the main window, the settings window, the current state, the graphs, help,
-// the file viewer, the alarm unit, the debug window and the options dialog. The alarm-unit window
-// joins this order when it is built. The options dialog, created last, moves the main window to
-// its stored place.
+// the file viewer, the alarm unit, the debug window and the options dialog. The options dialog,
+// created last, moves the main window to its stored place.
 void Program::createWindows(const ProgramServices& services) {
     mainform = std::make_unique<Tmainform>(
         link, state,
@@ -44,8 +43,15 @@ void Program::createWindows(const ProgramServices& services) {
                                            services.helpFolders);
     readform = std::make_unique<TReadform>(link.state.LanguageIndex, state.configuration.fonts,
                                            services.printer);
+    vxaform = std::make_unique<Tvxaform>(link, state.identity, state.configuration.fonts);
     debugform = std::make_unique<TForm1>(link.trace, services.confirmer);
     optionsform = std::make_unique<TOptionsForm>(services.store, *mainform, link);
+}
+
+void Program::showAlarmUnitProgrammer() {
+    vxaform->show();
+    vxaform->raise();
+    vxaform->activateWindow();
 }
 
 void Program::connectWindows() {
@@ -136,6 +142,7 @@ void Program::shutDown() {
     graphform.reset();
     readform.reset();
     helpform.reset();
+    vxaform.reset();
     debugform.reset();
     // The main window still stands: its last position is stored.
     optionsform->SaveOptions();

@@ -7,6 +7,7 @@
 #include "link/ui/debugform.h"
 #include "platform/attelephony.h"
 #include "settings/ui/setform.h"
+#include "settings/ui/vxaform.h"
 #include "shell/helpfiles.h"
 #include "shell/shellstate.h"
 #include "shell/ui/helpform.h"
@@ -53,6 +54,8 @@ public:
     // The direct port's COM number leads to this device for the rest of the run (a simulated
     // controller); the user's own choice for the number stays stored.
     void useDirectDeviceForRun(const QString& device);
+    // Shows the alarm-unit programmer in front (the single command tool's "Program VXA").
+    void showAlarmUnitProgrammer();
 
     ControllerLink link;
     // The telephony device in front of the modem port.
@@ -64,6 +67,7 @@ public:
     std::unique_ptr<Tgraphform> graphform;
     std::unique_ptr<Thelpform> helpform;
     std::unique_ptr<TReadform> readform;
+    std::unique_ptr<Tvxaform> vxaform;
     std::unique_ptr<TForm1> debugform;
     // A dialog of the main window: it goes before the main window does.
     std::unique_ptr<TOptionsForm> optionsform;

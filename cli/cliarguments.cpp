@@ -147,9 +147,28 @@ QString readNames() {
 
 namespace {
 
-// "write setting NUMBER|NAME VALUE" or "write calibration ROW gain|offset VALUE".
+// ROW=VALUE for each value row of the alarm unit; VALUE may be empty, as a cleared cell is.
+bool parseAlarmEntries(const QStringList& entries, CliArguments& out, QString& error) {
+    for (const QString& entry : entries) {
+        const qsizetype equals = entry.indexOf(QLatin1Char('='));
+        bool isNumber = false;
+        const int row = entry.left(equals).toInt(&isNumber);
+        if (equals < 0 || !isNumber || row < 1 || row > 9) {
+            error = QStringLiteral("'%1' is no ROW=VALUE with a row 1..9").arg(entry);
+            return false;
+        }
+        out.alarmEntries.emplace_back(row, entry.mid(equals + 1));
+    }
+    out.command = CliCommand::WriteAlarmUnit;
+    return true;
+}
+
+// "write setting NUMBER|NAME VALUE", "write calibration ROW gain|offset VALUE" or
+// "write alarm ROW=VALUE ...".
 bool parseWrite(const QStringList& words, CliArguments& out, QString& error) {
     const QString kind = words.value(1);
+    if (words.size() >= 3 && kind == QLatin1String("alarm"))
+        return parseAlarmEntries(words.mid(2), out, error);
     if (words.size() == 4 && kind == QLatin1String("setting")) {
         out.command = CliCommand::WriteSetting;
         out.target = words.at(2);
@@ -165,8 +184,8 @@ bool parseWrite(const QStringList& words, CliArguments& out, QString& error) {
         out.value = words.at(4);
         return true;
     }
-    error = QStringLiteral(
-        "expected write setting NUMBER|NAME VALUE or write calibration ROW gain|offset VALUE");
+    error = QStringLiteral("expected write setting NUMBER|NAME VALUE, write calibration ROW "
+                           "gain|offset VALUE or write alarm ROW=VALUE ...");
     return false;
 }
 
@@ -209,7 +228,7 @@ bool parseCommand(const QStringList& words, CliArguments& out, QString& error) {
     if (verb == QLatin1String("write"))
         return parseWrite(words, out, error);
     error = QStringLiteral("expected one command: read %1, backup FILE, diff FILE, program FILE, "
-                           "write setting|calibration ..., report FILE, log or view FILE")
+                           "write setting|calibration|alarm ..., report FILE, log or view FILE")
                 .arg(readNames());
     return false;
 }
@@ -221,6 +240,7 @@ std::vector<OutputFormat> formatsOf(const CliArguments& out) {
     case CliCommand::Diff:
     case CliCommand::WriteSetting:
     case CliCommand::WriteCalibration:
+    case CliCommand::WriteAlarmUnit:
         return {OutputFormat::Text, OutputFormat::Json};
     case CliCommand::Backup:
     case CliCommand::Program:
@@ -250,6 +270,7 @@ QString commandName(const CliArguments& out) {
         return QStringLiteral("program");
     case CliCommand::WriteSetting:
     case CliCommand::WriteCalibration:
+    case CliCommand::WriteAlarmUnit:
         return QStringLiteral("write");
     }
     return {};
@@ -300,6 +321,7 @@ QString cliUsage() {
                "                  diff FILE.stp [--json]\n"
                "                  write setting NUMBER|NAME VALUE [--no-verify] [--json]\n"
                "                  write calibration ROW gain|offset VALUE [--no-verify] [--json]\n"
+               "                  write alarm ROW=VALUE [ROW=VALUE ...] [--no-verify] [--json]\n"
                "                  program FILE.stp [--no-verify]\n"
                "       tarvik-cli --port DEVICE ... report FILE [--sections %4]\n"
                "                  [--append|--overwrite] [--language en|fr|zh|de] [--pdf "

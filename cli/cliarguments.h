@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
+#include <vector>
 
 enum class CliCommand {
     Read,
@@ -19,6 +21,7 @@ enum class CliCommand {
     Diff,
     WriteSetting,
     WriteCalibration,
+    WriteAlarmUnit,
     Program,
     Report,
     Log,
@@ -36,7 +39,8 @@ struct CliArguments {
     QString file;   // the settings file of "backup", "diff" and "program", or "view" FILE
     QString target; // the setting or calibration row of "write"
     CalibrationPart part = CalibrationPart::Gain;
-    QString value; // the text "write" enters
+    QString value;                                     // the text "write" enters
+    std::vector<std::pair<int, QString>> alarmEntries; // "write alarm": row 1..9 and its text
     bool verify = true;
     OutputFormat format = OutputFormat::Text;
     bool debug = false;

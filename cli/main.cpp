@@ -1,3 +1,4 @@
+#include "alarmunitcommands.h"
 #include "cliarguments.h"
 #include "readsession.h"
 #include "reportcommand.h"
@@ -134,6 +135,8 @@ int runCommand(ControllerLink& link, const CliArguments& args, const WallClock& 
         return runWriteSetting(link, args);
     case CliCommand::WriteCalibration:
         return runWriteCalibration(link, args);
+    case CliCommand::WriteAlarmUnit:
+        return runWriteAlarmUnit(link, args);
     case CliCommand::Program:
         return runProgram(link, args);
     case CliCommand::Report:

@@ -1,5 +1,6 @@
 #include "readcommands.h"
 
+#include "alarmunitcommands.h"
 #include "calibrationoutput.h"
 #include "currentstateoutput.h"
 #include "historyoutput.h"
@@ -31,6 +32,10 @@ const std::vector<ReadCommand>& readCommands() {
          {ReadKind::Calibration},
          {OutputFormat::Text, OutputFormat::Json},
          &printCalibration},
+        {QStringLiteral("alarm"),
+         alarmUnitReadTypes(),
+         {OutputFormat::Text, OutputFormat::Json},
+         &printAlarmUnit},
     };
     return commands;
 }

@@ -1,7 +1,7 @@
 #include "writecommands.h"
 
-#include "readrunner.h"
 #include "terminal.h"
+#include "writesession.h"
 
 #include "link/readsequences.h"
 #include "settings/settingscatalogue.h"
@@ -14,136 +14,18 @@
 #include "settings/settingsnames.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <functional>
 #include <optional>
 
 namespace {
 
 constexpr int English = 0;
-constexpr int Done = 0, Failed = 1, Refused = 2;
-
-// One change as it is reported.
-struct WrittenRow {
-    int number = 0;
-    QString name, old, now, unit;
-};
-
-QString addressText(int address) {
-    return address >= MemoryImage::EepromBase
-               ? QStringLiteral("EEPROM %1").arg(address - MemoryImage::EepromBase)
-               : QStringLiteral("RAM %1").arg(address);
-}
-
-QString verdictText(const WriteCheck& check) {
-    switch (check.result) {
-    case WriteCheck::Result::Verified:
-        return QStringLiteral("verified");
-    case WriteCheck::Result::Differs:
-        return QStringLiteral("differs at ") + addressText(check.address);
-    case WriteCheck::Result::ReadFailed:
-        return QStringLiteral("read-back failed");
-    case WriteCheck::Result::NotChecked:
-        break;
-    }
-    return QStringLiteral("not verified");
-}
-
-QJsonValue verdictJson(const WriteCheck& check) {
-    if (check.result == WriteCheck::Result::NotChecked)
-        return QJsonValue::Null;
-    if (check.result == WriteCheck::Result::Verified)
-        return true;
-    if (check.result == WriteCheck::Result::Differs)
-        return addressText(check.address);
-    return false;
-}
-
-QByteArray printWrite(const WrittenRow& row, const WriteCheck& check, OutputFormat format) {
-    if (format == OutputFormat::Json) {
-        const QJsonObject write{{QStringLiteral("number"), row.number},
-                                {QStringLiteral("name"), row.name},
-                                {QStringLiteral("old"), row.old},
-                                {QStringLiteral("new"), row.now},
-                                {QStringLiteral("unit"), row.unit},
-                                {QStringLiteral("verified"), verdictJson(check)}};
-        return QJsonDocument(QJsonObject{{QStringLiteral("writes"), QJsonArray{write}}})
-            .toJson(QJsonDocument::Indented);
-    }
-    return QStringLiteral("%1: %2 -> %3 %4, %5\n")
-        .arg(row.name, row.old, row.now, row.unit, verdictText(check))
-        .toUtf8();
-}
-
-// The exit code of a write's read-back; a failure says on standard error what went wrong.
-int checkExit(const WriteCheck& check) {
-    switch (check.result) {
-    case WriteCheck::Result::Differs:
-        printError(QStringLiteral("verification failed at %1: wrote %2, the controller holds %3")
-                       .arg(addressText(check.address))
-                       .arg(check.written)
-                       .arg(check.found));
-        return Failed;
-    case WriteCheck::Result::ReadFailed:
-        printError(QStringLiteral("verification failed: the read-back did not complete"));
-        return Failed;
-    case WriteCheck::Result::Verified:
-    case WriteCheck::Result::NotChecked:
-        break;
-    }
-    return Done;
-}
-
-QString writeStartText(WriteStart start) {
-    switch (start) {
-    case WriteStart::Busy:
-        return QStringLiteral("the link is busy");
-    case WriteStart::PortNotOpen:
-        return QStringLiteral("cannot open the port");
-    case WriteStart::NoConnection:
-        return QStringLiteral("no connection");
-    case WriteStart::Started:
-        break;
-    }
-    return {};
-}
-
-// Reads, then starts one write, then waits for its read-back. `startWrite` sends the write, or
-// answers the exit code when it cannot; `finish` turns the read-back into the exit code.
-int runWriteSession(ControllerLink& link, std::vector<int> readTypes,
-                    const std::function<std::optional<int>()>& startWrite,
-                    const std::function<int(const WriteCheck&)>& finish) {
-    const auto begin = [&] {
-        if (const std::optional<int> code = startWrite())
-            QCoreApplication::exit(*code);
-    };
-    ReadRunner runner(link, std::move(readTypes));
-    QObject::connect(&runner, &ReadRunner::progress,
-                     [](int done, int total) { showProgress(done, total); });
-    QObject::connect(&runner, &ReadRunner::finished, [&](bool complete, const QString& reason) {
-        // The read-back is the write's own read, not one more of the runner's.
-        QObject::disconnect(&link, nullptr, &runner, nullptr);
-        if (!complete) {
-            printError(reason);
-            QCoreApplication::exit(Failed);
-            return;
-        }
-        begin();
-    });
-    QObject::connect(&link, &ControllerLink::writeChecked,
-                     [&](const WriteCheck& check) { QCoreApplication::exit(finish(check)); });
-    QMetaObject::invokeMethod(&runner, &ReadRunner::start, Qt::QueuedConnection);
-    return QCoreApplication::exec();
-}
 
 std::optional<int> sendOneChange(ControllerLink& link) {
     const WriteStart start = link.sendOneChange();
     if (start == WriteStart::Started)
         return std::nullopt;
     printError(writeStartText(start));
-    return Failed;
+    return WriteExit::Failed;
 }
 
 // A number 0..48 or an English row name, any case.
@@ -198,7 +80,7 @@ std::optional<int> enterSetting(ControllerLink& link, int setting, const QString
                                    : QStringLiteral(" (it takes %1)").arg(states.join(" or "));
         printError(
             QStringLiteral("'%1' is not a value %2 takes%3").arg(value, before.name, choice));
-        return Refused;
+        return WriteExit::Refused;
     }
     row.now = formatSetting(setting, link.image, identity, English);
     return sendOneChange(link);
@@ -211,7 +93,7 @@ int runWriteSetting(ControllerLink& link, const CliArguments& args) {
     if (setting < 0) {
         printError(
             QStringLiteral("no setting '%1': give a number 0..48 or a row name").arg(args.target));
-        return Refused;
+        return WriteExit::Refused;
     }
     link.setVerifyWrites(args.verify);
     WrittenRow row;
@@ -219,7 +101,7 @@ int runWriteSetting(ControllerLink& link, const CliArguments& args) {
         link, {ReadKind::SettingsPage1 + pageOfSetting(setting) - 1},
         [&] { return enterSetting(link, setting, args.value, row); },
         [&](const WriteCheck& check) {
-            writeOutput(printWrite(row, check, args.format));
+            writeOutput(printWrites({row}, check, args.format));
             return checkExit(check);
         });
 }
@@ -229,7 +111,7 @@ int runWriteCalibration(ControllerLink& link, const CliArguments& args) {
     const int channel = args.target.toInt(&isNumber);
     if (!isNumber || channel < 0 || channel >= CalibrationChannelCount) {
         printError(QStringLiteral("no calibration row '%1': give 0..7").arg(args.target));
-        return Refused;
+        return WriteExit::Refused;
     }
     link.setVerifyWrites(args.verify);
     const bool gain = args.part == CalibrationPart::Gain;
@@ -245,13 +127,13 @@ int runWriteCalibration(ControllerLink& link, const CliArguments& args) {
             commitCalibration(channel, args.part, args.value, link.image, link.preparedWrite());
         if (!value) {
             printError(QStringLiteral("'%1' is not a value %2 takes").arg(args.value, row.name));
-            return Refused;
+            return WriteExit::Refused;
         }
         row.now = QString::number(*value);
         return sendOneChange(link);
     };
     return runWriteSession(link, {ReadKind::Calibration}, enter, [&](const WriteCheck& check) {
-        writeOutput(printWrite(row, check, args.format));
+        writeOutput(printWrites({row}, check, args.format));
         return checkExit(check);
     });
 }
@@ -261,7 +143,7 @@ int runProgram(ControllerLink& link, const CliArguments& args) {
     if (const SettingsFileOutcome read = readSettingsFile(args.file, file); !read.ok()) {
         printError(settingsFileMessage(read, args.file, English)
                        .replace(QLatin1Char('\n'), QStringLiteral(": ")));
-        return Refused;
+        return WriteExit::Refused;
     }
     link.setVerifyWrites(args.verify);
     link.image.replaceAll(file.bytes());
@@ -277,7 +159,7 @@ int runProgram(ControllerLink& link, const CliArguments& args) {
         if (started == WriteStart::Started)
             return std::nullopt;
         printError(writeStartText(started));
-        return Failed;
+        return WriteExit::Failed;
     };
     QMetaObject::invokeMethod(
         &link,

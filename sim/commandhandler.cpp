@@ -17,8 +17,8 @@ QByteArray statusReply(quint8 status) {
     return QByteArray(1, static_cast<char>(status));
 }
 
-QByteArray writeEeprom(const Frame& frame, ControllerMemory& memory) {
-    if (memory.ram(Ram::WriteEnable) != 1)
+QByteArray writeEeprom(const Frame& frame, ControllerMemory& memory, bool needsEnable) {
+    if (needsEnable && memory.ram(Ram::WriteEnable) != 1)
         return statusReply(Status::WriteNotEnabled);
     memory.setEeprom(frame.address, frame.data);
     return statusReply(Status::Done);
@@ -31,7 +31,7 @@ QByteArray processorReset(const Frame& frame, ControllerMemory& memory) {
     return statusReply(Status::Done);
 }
 
-QByteArray carryOut(const Frame& frame, ControllerMemory& memory) {
+QByteArray carryOut(const Frame& frame, ControllerMemory& memory, bool eepromNeedsEnable) {
     switch (frame.command) {
     case Command::ReadRam:
         return valueReply(memory.ram(frame.address));
@@ -43,7 +43,7 @@ QByteArray carryOut(const Frame& frame, ControllerMemory& memory) {
         memory.setRam(frame.address, frame.data);
         return statusReply(Status::Done);
     case Command::WriteEeprom:
-        return writeEeprom(frame, memory);
+        return writeEeprom(frame, memory, eepromNeedsEnable);
     case Command::ProcessorReset:
         return processorReset(frame, memory);
     default:
@@ -59,8 +59,8 @@ bool isWriteEnable(const Frame& frame) {
 
 // The enable holds for the very next frame only: whatever comes between it and the EEPROM
 // write, a read included, withdraws it, and the EEPROM write itself uses it up.
-QByteArray executeFrame(const Frame& frame, ControllerMemory& memory) {
-    QByteArray reply = carryOut(frame, memory);
+QByteArray executeFrame(const Frame& frame, ControllerMemory& memory, bool eepromNeedsEnable) {
+    QByteArray reply = carryOut(frame, memory, eepromNeedsEnable);
     if (!isWriteEnable(frame))
         memory.setRam(Ram::WriteEnable, 0);
     return reply;

@@ -1,5 +1,6 @@
 #include "sim/controller.h"
 
+#include "sim/alarmunitmemory.h"
 #include "sim/commandhandler.h"
 #include "sim/factorysettings.h"
 #include "sim/history.h"
@@ -13,6 +14,8 @@ Controller::Controller(const ControllerConfig& config)
     fillFactorySettings(config_, memory_);
     fillLiveState(config_, memory_);
     fillHistory(config_, memory_);
+    if (isAlarmUnit())
+        fillAlarmUnitMemory(config_, memory_);
 }
 
 QList<ReplyChunk> Controller::receive(const QByteArray& bytes) {
@@ -20,7 +23,7 @@ QList<ReplyChunk> Controller::receive(const QByteArray& bytes) {
     for (const Frame& frame : reader_.feed(bytes)) {
         frames_.append(frame);
         if (isForMe(frame) && !faults_.losesWrite(frame))
-            replies.append(faults_.shape(executeFrame(frame, memory_)));
+            replies.append(faults_.shape(executeFrame(frame, memory_, !isAlarmUnit())));
     }
     return replies;
 }

@@ -12,8 +12,8 @@
 
 namespace sim {
 
-// One simulated charge controller on the line, without any transport or timer: bytes from the
-// client go in, reply bytes with the pauses before them come out.
+// One simulated charge controller (or alarm unit) on the line, without any transport or timer:
+// bytes from the client go in, reply bytes with the pauses before them come out.
 class Controller {
 public:
     explicit Controller(const ControllerConfig& config);
@@ -35,6 +35,7 @@ public:
 
 private:
     bool isForMe(const Frame& frame) const { return frame.site == config_.site; }
+    bool isAlarmUnit() const { return config_.model == Model::VXA; }
 
     ControllerConfig config_;
     ControllerMemory memory_;

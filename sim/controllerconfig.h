@@ -4,7 +4,8 @@
 
 namespace sim {
 
-enum class Model { VX20, VX40, VX60, VX80 };
+// The VXA is the alarm unit that sits beside a controller.
+enum class Model { VX20, VX40, VX60, VX80, VXA };
 
 // The nominal battery system. HighVoltage is the whole-volt VX60 variant with its own identity
 // bytes; the chosen model is then overridden.
@@ -32,6 +33,8 @@ struct ControllerConfig {
     bool drift = true;
     SettingsProfile settings = SettingsProfile::Factory;
     FaultRates faults;
+    int vxaVariant = 0;          // an alarm unit of the later variant (labels of the flag set)
+    bool vxaBadChecksum = false; // the alarm unit's checksum byte does not match its bytes
 };
 
 } // namespace sim

@@ -8,11 +8,13 @@ namespace sim {
 namespace {
 
 // The VX80 drives big loads through an external shunt that counts whole amps.
-constexpr std::array<ModelProfile, 4> Models{{
+// The alarm unit measures the battery like a VX20.
+constexpr std::array<ModelProfile, 5> Models{{
     {Model::VX20, "vx20", 0, 1, 1, 40, false},
     {Model::VX40, "vx40", 128, 2, 1, 80, false},
     {Model::VX60, "vx60", 192, 4, 2, 120, false},
     {Model::VX80, "vx80", 224, 4, 2, 40, true},
+    {Model::VXA, "vxa", 95, 1, 1, 40, false},
 }};
 
 // Bits of the shunt configuration byte.
@@ -31,6 +33,8 @@ constexpr std::array<SystemProfile, 6> Systems{{
 
 // The high-voltage identity bytes start at 240 for version 1.
 constexpr int HighVoltageIdentityBase = 239;
+// Alarm units of the later variant report 110 and up.
+constexpr int LaterVxaIdentityBase = 107;
 
 template <typename Table> auto namedIn(const Table& table, QStringView name) {
     return std::find_if(table.begin(), table.end(), [name](const auto& row) {
@@ -65,9 +69,10 @@ Model effectiveModel(const ControllerConfig& config) {
 }
 
 quint8 identityByte(const ControllerConfig& config) {
-    const int base = config.system == SystemVoltage::HighVoltage
-                         ? HighVoltageIdentityBase
-                         : modelProfile(config.model).identityBase;
+    const bool laterVxa = config.model == Model::VXA && config.vxaVariant != 0;
+    const int base = config.system == SystemVoltage::HighVoltage ? HighVoltageIdentityBase
+                     : laterVxa                                  ? LaterVxaIdentityBase
+                                : modelProfile(config.model).identityBase;
     return static_cast<quint8>(base + FirmwareVersion);
 }
 

@@ -13,7 +13,8 @@ namespace {
 constexpr int HighestSite = 240;
 
 struct Options {
-    QCommandLineOption model{"model", "Controller model: vx20, vx40, vx60 or vx80.", "model"};
+    QCommandLineOption model{
+        "model", "Controller model: vx20, vx40, vx60, vx80, or vxa (alarm unit).", "model"};
     QCommandLineOption system{"system", "System voltage: 12, 24, 32, 36, 48 or hv.", "volts"};
     QCommandLineOption site{"site", "Answer site frames for this site (0..240) only.", "N"};
     QCommandLineOption baud{"baud", "Line speed; a client at another speed is not heard.", "B"};
@@ -34,6 +35,11 @@ struct Options {
     QCommandLineOption ringDelay{"ring-delay", "Milliseconds from a dial to its answer.", "ms"};
     QCommandLineOption dropCarrier{"drop-carrier-after",
                                    "The far end hangs up this many seconds after connecting.", "S"};
+    QCommandLineOption vxaVariant{"vxa-variant",
+                                  "Alarm unit variant: 0 (load and auxiliary) or 1 "
+                                  "(urgent alarms).",
+                                  "V"};
+    QCommandLineOption vxaBadChecksum{"vxa-bad-checksum", "The alarm unit's checksum is wrong."};
 };
 
 std::optional<int> integerIn(const QString& text, int low, int high) {
@@ -90,6 +96,8 @@ void readController(Reader& reader, const Options& options, ControllerConfig& co
     reader.read(options.dropWrites, controller.faults.dropWrites, probability);
     reader.read(options.noise, controller.faults.noise, probability);
     reader.read(options.lateData, controller.faults.lateData, probability);
+    reader.read(options.vxaVariant, controller.vxaVariant,
+                [](const QString& text) { return integerIn(text, 0, 1); });
     reader.read(options.seed, controller.seed, [](const QString& text) {
         bool ok = false;
         const quint32 value = text.toUInt(&ok);
@@ -137,6 +145,10 @@ QString conflict(const QCommandLineParser& parser, const Options& options, const
     if (sim.controller.system == SystemVoltage::HighVoltage && parser.isSet(options.model) &&
         sim.controller.model != Model::VX60)
         return QStringLiteral("--system hv is a VX60 variant");
+    const bool alarmUnitOption =
+        parser.isSet(options.vxaVariant) || parser.isSet(options.vxaBadChecksum);
+    if (alarmUnitOption && sim.controller.model != Model::VXA)
+        return QStringLiteral("--vxa-variant and --vxa-bad-checksum need --model vxa");
     if (sim.tcpPort >= 0 && !sim.linkPath.isEmpty())
         return QStringLiteral("--link needs a pseudo-terminal, not --tcp");
     for (const QCommandLineOption* option :
@@ -152,12 +164,15 @@ std::variant<SimOptions, HelpRequested, BadArguments>
 parseSimOptions(const QStringList& arguments) {
     const Options options;
     QCommandLineParser parser;
-    parser.setApplicationDescription("A simulated VX charge controller on a pseudo-terminal.");
+    parser.setApplicationDescription(
+        "A simulated VX charge controller or VXA alarm unit on a pseudo-terminal.");
     const QCommandLineOption help = parser.addHelpOption();
-    parser.addOptions({options.model, options.system, options.site, options.settings, options.baud,
-                       options.link, options.tcp, options.drop, options.dropWrites, options.noise,
-                       options.lateData, options.seed, options.noDrift, options.silent,
-                       options.modem, options.modemAnswer, options.ringDelay, options.dropCarrier});
+    parser.addOptions(
+        {options.model,      options.system,      options.site,       options.settings,
+         options.baud,       options.link,        options.tcp,        options.drop,
+         options.dropWrites, options.noise,       options.lateData,   options.seed,
+         options.noDrift,    options.silent,      options.modem,      options.modemAnswer,
+         options.ringDelay,  options.dropCarrier, options.vxaVariant, options.vxaBadChecksum});
     if (!parser.parse(arguments))
         return BadArguments{parser.errorText()};
     if (parser.isSet(help))
@@ -176,6 +191,7 @@ parseSimOptions(const QStringList& arguments) {
     sim.baudGiven = parser.isSet(options.baud);
     sim.controller.drift = !parser.isSet(options.noDrift);
     sim.controller.faults.silent = parser.isSet(options.silent);
+    sim.controller.vxaBadChecksum = parser.isSet(options.vxaBadChecksum);
     return sim;
 }
 

@@ -49,10 +49,17 @@ public:
     void store(int index, std::uint8_t value) {
         bytes_.at(static_cast<std::size_t>(index)) = value;
     }
+    // A byte the unit sent, remembered as read like those of the controller's image.
+    void storeReading(int index, std::uint8_t value) {
+        store(index, value);
+        read_.set(static_cast<std::size_t>(index));
+    }
+    bool wasRead(int index) const { return read_.test(static_cast<std::size_t>(index)); }
     const std::array<std::uint8_t, Size>& bytes() const { return bytes_; }
 
 private:
     std::array<std::uint8_t, Size> bytes_{};
+    std::bitset<Size> read_;
 };
 
 // Current and status: set when a read sequence of the kind ends (also in failure); nothing clears

@@ -6,7 +6,7 @@ ControllerLink::ControllerLink(SerialPort& direct, SerialPort& modem, const Wall
       engine_(ports, state, image, alarmImage, log, status),
       reads_(engine_, ports, state, valid, log, status, trace),
       writes_(engine_, ports, state, image, alarmImage, status),
-      verification_(reads_, image, status, state),
+      verification_(reads_, image, alarmImage, status, state),
       modem_(ports, state, status, valid, log, engine_) {
     engine_.attach(&writes_);
     engine_.attach(&modem_);

@@ -58,7 +58,7 @@ public:
     WriteStart startAlarmUnitWrite() { return writes_.startAlarmUnitWrite(); }
     PacedWrite runningWrite() const { return writes_.running(); }
     int writeDelay() const { return writes_.writeDelay(); }
-    // Settings writes are read back once sent (on unless the user turned it off).
+    // Writes are read back once sent (on unless the user turned it off).
     void setVerifyWrites(bool on) { verification_.enabled = on; }
     bool verifyWrites() const { return verification_.enabled; }
     // What the last settings write stored, by image address.

@@ -200,7 +200,7 @@ void TransactionEngine::acceptReading() {
     const int address = sequencer_->readadd();
     const auto value = static_cast<std::uint8_t>(state_.replyData);
     if (sequencer_->state().ReadType == ReadKind::AlarmUnit)
-        alarmImage_.store(address - MemoryImage::EepromBase, value);
+        alarmImage_.storeReading(address - MemoryImage::EepromBase, value);
     else if (address >= 0)
         image_.storeReading(address, value);
     state_.match.MatchCount = 0;

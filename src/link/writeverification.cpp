@@ -8,6 +8,8 @@ QString writeCheckText(const WriteCheck& check, int languageIndex) {
     case WriteCheck::Result::Verified:
         return text(LinkText::Verified, languageIndex);
     case WriteCheck::Result::Differs:
+        if (check.write == PacedWrite::AlarmUnit)
+            return text(LinkText::DiffersInEeprom, languageIndex).arg(check.address);
         if (check.address >= MemoryImage::EepromBase)
             return text(LinkText::DiffersInEeprom, languageIndex)
                 .arg(check.address - MemoryImage::EepromBase);
@@ -20,23 +22,47 @@ QString writeCheckText(const WriteCheck& check, int languageIndex) {
 }
 
 WriteVerification::WriteVerification(ReadSequencer& reads, const MemoryImage& image,
-                                     StatusPanels& status, const LinkState& link, QObject* parent)
-    : QObject(parent), reads_(reads), image_(image), status_(status), link_(link) {}
+                                     const AlarmUnitImage& alarmImage, StatusPanels& status,
+                                     const LinkState& link, QObject* parent)
+    : QObject(parent), reads_(reads), image_(image), alarmImage_(alarmImage), status_(status),
+      link_(link) {}
 
 void WriteVerification::writeEnded(PacedWrite kind, const WrittenBytes& written) {
-    if (kind != PacedWrite::OneChange && kind != PacedWrite::WholeList)
+    if (kind == PacedWrite::None)
         return;
-    if (!enabled || written.empty()) {
-        emit writeChecked(WriteCheck{});
+    WrittenBytes expected = written;
+    if (kind == PacedWrite::AlarmUnit) {
+        expected.clear();
+        for (int address = PacedWrites::LastAlarmUnitAddress;
+             address <= PacedWrites::AlarmUnitSteps; ++address)
+            expected[address] = alarmImage_.at(address);
+    }
+    if (!enabled || expected.empty()) {
+        WriteCheck check;
+        check.write = kind;
+        emit writeChecked(check);
         return;
     }
-    expected_ = written;
-    std::vector<int> addresses;
-    for (const auto& [address, value] : written)
-        addresses.push_back(address);
-    reading_ = reads_.readAddresses(Requester::Window, addresses) == ReadStart::Started;
-    if (!reading_) {
+    readBack(kind, expected);
+}
+
+// The alarm unit is read back whole, so that its checksum can be judged as well.
+void WriteVerification::readBack(PacedWrite kind, const WrittenBytes& expected) {
+    expected_ = expected;
+    checking_ = kind;
+    ReadStart start = ReadStart::Started;
+    if (kind == PacedWrite::AlarmUnit) {
+        start = reads_.Getdata(Requester::AlarmUnit, ReadKind::AlarmUnit);
+    } else {
+        std::vector<int> addresses;
+        for (const auto& [address, value] : expected)
+            addresses.push_back(address);
+        start = reads_.readAddresses(Requester::Window, addresses);
+    }
+    if (start != ReadStart::Started) {
+        checking_ = PacedWrite::None;
         WriteCheck check;
+        check.write = kind;
         check.result = WriteCheck::Result::ReadFailed;
         check.readOutcome = ReadOutcome::PortLost;
         emit writeChecked(check);
@@ -44,11 +70,14 @@ void WriteVerification::writeEnded(PacedWrite kind, const WrittenBytes& written)
 }
 
 void WriteVerification::readEnded(int readType, ReadOutcome outcome) {
-    if (!reading_ || readType != ReadKind::Listed)
+    const PacedWrite kind = checking_;
+    const int readBackType = kind == PacedWrite::AlarmUnit ? ReadKind::AlarmUnit : ReadKind::Listed;
+    if (kind == PacedWrite::None || readType != readBackType)
         return;
-    reading_ = false;
+    checking_ = PacedWrite::None;
     if (outcome != ReadOutcome::Completed) {
         WriteCheck check;
+        check.write = kind;
         check.result = WriteCheck::Result::ReadFailed;
         check.readOutcome = outcome;
         emit writeChecked(check);
@@ -56,18 +85,21 @@ void WriteVerification::readEnded(int readType, ReadOutcome outcome) {
     }
     // The reply tick that ended the read shows its count last; the verdict comes after it.
     QMetaObject::invokeMethod(
-        this, [this] { report(compare()); }, Qt::QueuedConnection);
+        this, [this, kind] { report(compare(kind)); }, Qt::QueuedConnection);
 }
 
-WriteCheck WriteVerification::compare() const {
+WriteCheck WriteVerification::compare(PacedWrite kind) const {
     WriteCheck check;
+    check.write = kind;
     check.result = WriteCheck::Result::Verified;
     for (const auto& [address, value] : expected_) {
-        if (image_.at(address) != value) {
+        const std::uint8_t held =
+            kind == PacedWrite::AlarmUnit ? alarmImage_.at(address) : image_.at(address);
+        if (held != value) {
             check.result = WriteCheck::Result::Differs;
             check.address = address;
             check.written = value;
-            check.found = image_.at(address);
+            check.found = held;
             break;
         }
     }

@@ -19,7 +19,9 @@ struct WriteCheck {
         NotChecked, // verification is off, or the write left nothing to compare
     };
     Result result = Result::NotChecked;
-    int address = -1; // image address: RAM below 256, EEPROM + 256 above
+    PacedWrite write = PacedWrite::None; // the write that was checked
+    // Image address: RAM below 256, EEPROM + 256 above; for the alarm unit its EEPROM address.
+    int address = -1;
     int written = 0;
     int found = 0;
     ReadOutcome readOutcome = ReadOutcome::Completed;
@@ -29,14 +31,16 @@ struct WriteCheck {
 // there is nothing to say.
 QString writeCheckText(const WriteCheck& check, int languageIndex);
 
-// Writes are not acknowledged on the line, so once a settings write has sent its last frame the
-// addresses it wrote are read again through the ordinary read engine. The image then holds what
-// the controller really keeps, and the verdict names the first address that differs.
+// Writes are not acknowledged on the line, so once a write has sent its last frame the addresses
+// it wrote are read again through the ordinary read engine: a settings write's addresses, or the
+// alarm unit's whole memory. The image then holds what the device really keeps, and the verdict
+// names the first address that differs.
 class WriteVerification : public QObject {
     Q_OBJECT
 public:
-    WriteVerification(ReadSequencer& reads, const MemoryImage& image, StatusPanels& status,
-                      const LinkState& link, QObject* parent = nullptr);
+    WriteVerification(ReadSequencer& reads, const MemoryImage& image,
+                      const AlarmUnitImage& alarmImage, StatusPanels& status, const LinkState& link,
+                      QObject* parent = nullptr);
 
     bool enabled = true;
 
@@ -47,13 +51,15 @@ signals:
     void writeChecked(const WriteCheck& check);
 
 private:
-    WriteCheck compare() const;
+    void readBack(PacedWrite kind, const WrittenBytes& expected);
+    WriteCheck compare(PacedWrite kind) const;
     void report(const WriteCheck& check);
 
     ReadSequencer& reads_;
     const MemoryImage& image_;
+    const AlarmUnitImage& alarmImage_;
     StatusPanels& status_;
     const LinkState& link_;
     WrittenBytes expected_;
-    bool reading_ = false;
+    PacedWrite checking_ = PacedWrite::None; // the write whose read-back runs
 };

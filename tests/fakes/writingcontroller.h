@@ -8,11 +8,13 @@
 
 // A controller on a fake port (plain frames) that takes writes as a real one does and answers
 // reads from what it holds: RAM writes land at once, an EEPROM write only right after the write
-// enable (RAM 226 = 1). Writes to the lost addresses (image addressing) never arrive.
+// enable (RAM 226 = 1). Writes to the lost addresses (image addressing) never arrive. An alarm
+// unit takes its EEPROM writes without the write enable.
 class WritingController : public QObject {
 public:
     std::array<quint8, 512> memory{};
     QSet<int> lostWrites;
+    bool eepromNeedsEnable = true;
 
     explicit WritingController(FakeSerialPort& port) : port_(port) {
         connect(&port, &FakeSerialPort::bytesSent, this, &WritingController::take);
@@ -40,7 +42,7 @@ private:
                 memory[address] = data;
             break;
         case 202:
-            if (enabled && !lostWrites.contains(address + 256))
+            if ((enabled || !eepromNeedsEnable) && !lostWrites.contains(address + 256))
                 memory[size_t(address + 256)] = data;
             break;
         default:

@@ -447,6 +447,57 @@ private slots:
         QCOMPARE(check.result, WriteCheck::Result::ReadFailed);
         QCOMPARE(check.readOutcome, ReadOutcome::Timeout);
     }
+
+    void alarmUnitIsReadBackWhole_data() {
+        QTest::addColumn<QList<int>>("lost"); // alarm-unit addresses whose frame never lands
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("differingAddress");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("all landed")
+            << QList<int>{} << true << int(WriteCheck::Result::Verified) << -1 << "Verified";
+        QTest::newRow("address 14 lost")
+            << QList<int>{14} << true << int(WriteCheck::Result::Differs) << 14
+            << "Differs at EEPROM 14";
+        QTest::newRow("not verified")
+            << QList<int>{14} << false << int(WriteCheck::Result::NotChecked) << -1 << "";
+    }
+    void alarmUnitIsReadBackWhole() {
+        QFETCH(QList<int>, lost);
+        QFETCH(bool, verify);
+        QFETCH(int, result);
+        QFETCH(int, differingAddress);
+        QFETCH(QString, status);
+        LinkRig rig;
+        WritingController unit(rig.direct);
+        unit.eepromNeedsEnable = false;
+        for (const int address : lost)
+            unit.lostWrites.insert(address + 256);
+        for (int address = 0; address < AlarmUnitImage::Size; ++address)
+            rig.link.alarmImage.store(address, quint8(address + 40));
+        rig.link.setVerifyWrites(verify);
+        QSignalSpy checked(&rig.link, &ControllerLink::writeChecked);
+
+        rig.link.startAlarmUnitWrite();
+        rig.runUntil([&] { return !checked.isEmpty(); });
+
+        QCOMPARE(checked.size(), 1);
+        const auto check = checked[0][0].value<WriteCheck>();
+        QCOMPARE(check.write, PacedWrite::AlarmUnit);
+        QCOMPARE(int(check.result), result);
+        QCOMPARE(check.address, differingAddress);
+        QCOMPARE(rig.link.status.text(StatusPanels::Link), status);
+        // Read back, the alarm-unit image holds what the unit holds, all 21 bytes of it.
+        const int reads =
+            int(std::count_if(rig.direct.sent.begin(), rig.direct.sent.end(),
+                              [](const QByteArray& f) { return quint8(f[0]) == 72; }));
+        QCOMPARE(reads, verify ? 2 * AlarmUnitImage::Size : 0);
+        if (verify) {
+            for (int address = 0; address < AlarmUnitImage::Size; ++address)
+                QCOMPARE(rig.link.alarmImage.at(address), unit.memory[size_t(address + 256)]);
+        }
+        QCOMPARE(rig.link.image.bytes(), MemoryImage().bytes());
+    }
 };
 
 #include "testmain.h"

@@ -52,6 +52,7 @@ private slots:
     void faultsFollowTheirProbability();
     void faultsRepeatWithTheSeed();
     void lostWritesFollowTheirProbability();
+    void alarmUnitTakesEepromWritesAtOnce();
 };
 
 // The frames before the last one prepare the controller; the last one's reply and one memory
@@ -359,6 +360,21 @@ void SimControllerTest::lostWritesFollowTheirProbability() {
     }
     QCOMPARE(controller.frames().size(), Rounds);
     QVERIFY2(qAbs(lost - 0.3 * Rounds) < 0.05 * Rounds, qPrintable(QString::number(lost)));
+}
+
+// The alarm unit has no write enable: an EEPROM write lands as it comes, where a controller
+// refuses it.
+void SimControllerTest::alarmUnitTakesEepromWritesAtOnce() {
+    ControllerConfig config = stillController();
+    config.model = sim::Model::VXA;
+    sim::Controller unit(config);
+    QCOMPARE(sim::joinedBytes(unit.receive(plainFrame(202, 14, 77))), bytes({201}));
+    QCOMPARE(int(unit.imageByte(Eeprom + 14)), 77);
+
+    sim::Controller controller(stillController());
+    const int before = controller.imageByte(Eeprom + 14);
+    QCOMPARE(sim::joinedBytes(controller.receive(plainFrame(202, 14, 77))), bytes({243}));
+    QCOMPARE(int(controller.imageByte(Eeprom + 14)), before);
 }
 
 #include "testmain.h"

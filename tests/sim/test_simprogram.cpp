@@ -117,6 +117,19 @@ void SimProgramTest::optionsShapeTheController_data() {
         << QStringList{"--settings", "alternate"} << plainFrame(20, 87, 0) << bytes({200, 148});
     QTest::newRow("factory settings")
         << QStringList{"--settings", "Factory"} << plainFrame(20, 87, 0) << bytes({200, 146});
+    // The alarm unit: its model byte, and the checksum of its EEPROM 0..14 at EEPROM 15.
+    QTest::newRow("alarm unit") << QStringList{"--model", "vxa"} << plainFrame(20, 0, 0)
+                                << bytes({200, 98});
+    QTest::newRow("alarm unit, later variant")
+        << QStringList{"--model", "vxa", "--vxa-variant", "1"} << plainFrame(20, 0, 0)
+        << bytes({200, 110});
+    QTest::newRow("alarm unit checksum")
+        << QStringList{"--model", "vxa"} << plainFrame(72, 15, 0) << bytes({200, 147});
+    QTest::newRow("alarm unit, bad checksum") << QStringList{"--model", "vxa", "--vxa-bad-checksum"}
+                                              << plainFrame(72, 15, 0) << bytes({200, 148});
+    QTest::newRow("alarm unit configuration, 2400 baud, 24 V")
+        << QStringList{"--model", "vxa", "--system", "24"} << plainFrame(72, 18, 0)
+        << bytes({200, 0x21});
     QTest::newRow("every write lost")
         << QStringList{"--drop-writes", "1"} << plainFrame(152, 10, 5) << QByteArray();
     QTest::newRow("reads spared from lost writes")
@@ -176,6 +189,9 @@ void SimProgramTest::refusesBadArguments_data() {
     QTest::newRow("missing value") << QStringList{"--model"};
     QTest::newRow("high voltage VX20") << QStringList{"--model", "vx20", "--system", "hv"};
     QTest::newRow("link over tcp") << QStringList{"--tcp", "0", "--link", "/tmp/x"};
+    QTest::newRow("variant of a controller") << QStringList{"--vxa-variant", "1"};
+    QTest::newRow("bad checksum of a controller") << QStringList{"--vxa-bad-checksum"};
+    QTest::newRow("variant 2") << QStringList{"--model", "vxa", "--vxa-variant", "2"};
 }
 
 void SimProgramTest::refusesBadArguments() {

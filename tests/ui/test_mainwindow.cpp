@@ -5,6 +5,7 @@
 #include "link/ui/comportedit.h"
 #include "link/ui/devicecombo.h"
 #include "link/ui/portpanel.h"
+#include "settings/ui/vxagrid.h"
 #include "shell/ui/exitpanel.h"
 #include "shell/ui/languagegroup.h"
 #include "shell/ui/maintoolbar.h"
@@ -191,6 +192,29 @@ private slots:
         QCOMPARE(view.Curstring->item(1, 0)->text(), QStringLiteral("VX Uhrzeit"));
         QCOMPARE(view.Chargetitle->text(), QStringLiteral("Ladestrom"));
         QCOMPARE(view.Waitlab1->text(), QStringLiteral("Warte auf Übertragung"));
+    }
+
+    // Created hidden at start; shown on request, it takes the unit's variant and the language
+    // when it comes to the front.
+    void alarmUnitProgrammerFollowsTheUnitAndTheLanguage() {
+        ProgramRig rig(*store);
+        rig.finishStartup();
+        Tvxaform& programmer = *rig.program.vxaform;
+        QVERIFY(!programmer.isVisible());
+        QCOMPARE(programmer.SGrid->cellText(3, 0), QStringLiteral("Load Disconnect On below"));
+        Tmainform& main = *rig.program.mainform;
+        QTest::mouseClick(main.toolBar->button(2), Qt::LeftButton);
+        QTest::mouseClick(main.Langgroup->germanselect, Qt::LeftButton);
+        rig.program.state.identity.AlarmUnitVariant = 1; // as a later unit's model byte decodes
+
+        rig.program.showAlarmUnitProgrammer();
+        QVERIFY(QTest::qWaitForWindowActive(&programmer));
+        QCOMPARE(programmer.SGrid->cellText(0, 0), QStringLiteral("VXA Einstellungen"));
+        QCOMPARE(programmer.SGrid->cellText(3, 0),
+                 QStringLiteral("Urgent Low Voltage Alarm On below"));
+        QCOMPARE(programmer.SGrid->cellText(9, 2), QStringLiteral("Stunden"));
+        QCOMPARE(programmer.SGrid->currentRow(), 1);
+        QCOMPARE(programmer.SGrid->currentColumn(), 1);
     }
 
     void storedFrenchShowsFrenchTexts() {

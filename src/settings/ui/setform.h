@@ -88,7 +88,7 @@ private:
     void progbuttonClick();
     void sendWholeList();
     void writeEnded(PacedWrite kind);
-    void writeChecked();
+    void writeChecked(const WriteCheck& check);
 
     bool& pageValid(int page);
 

@@ -36,7 +36,9 @@ void Tsetform::writeEnded(PacedWrite kind) {
 }
 
 // A read-back has put what the controller holds into the image.
-void Tsetform::writeChecked() {
+void Tsetform::writeChecked(const WriteCheck& check) {
+    if (check.write == PacedWrite::AlarmUnit)
+        return;
     if (SettingsMode)
         drawPage(CurrentPage);
     else
