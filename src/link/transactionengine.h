@@ -12,6 +12,7 @@
 
 class PacedWrites;
 class ReadSequencer;
+class SingleCommands;
 
 // The transaction engine's own state: the open transaction, its reply and the double check.
 struct EngineState {
@@ -47,6 +48,7 @@ public:
 
     void attach(ReadSequencer* sequencer) { sequencer_ = sequencer; }
     void attach(PacedWrites* writes) { writes_ = writes; }
+    void attach(SingleCommands* single) { single_ = single; }
 
     const EngineState& state() const { return state_; }
     // A transaction is open or a paced write is still sending.
@@ -65,6 +67,8 @@ public:
     void openRead(int address);
     // A read sequence has ended: the link is free and the reply trigger goes.
     void endTransaction();
+    // The open command is answered again, with nothing sent: its reply wait starts afresh.
+    void awaitReply();
 
     void comfail();
     // Once a second from the main window's timer.
@@ -76,8 +80,6 @@ public:
 
 signals:
     void beep(int count);
-    // A reply of a single command (ReadType 1): the data byte when isData, else the status.
-    void singleCommandReply(int value, bool isData);
     // A read could not start: the asking window redraws what it has.
     void commFailed(Requester requester);
 
@@ -94,6 +96,7 @@ private:
     void handleReadReply();
     void acceptReading();
     void startAddress();
+    void openTransaction(int port);
     void armReplyTrigger(int port, int ticks);
     void removeReplyTrigger(int port);
     void readfail(ReadOutcome reason);
@@ -106,6 +109,7 @@ private:
     StatusPanels& status_;
     ReadSequencer* sequencer_ = nullptr;
     PacedWrites* writes_ = nullptr;
+    SingleCommands* single_ = nullptr;
     EngineState state_;
     std::array<ReplyTrigger, 2> replyTriggers_{};
     bool noDataFailure_ = false; // the read ended in this tick for lack of data bytes
