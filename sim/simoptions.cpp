@@ -27,6 +27,8 @@ struct Options {
     QCommandLineOption seed{"seed", "Seed of the history, drift and faults.", "S"};
     QCommandLineOption noDrift{"no-drift", "Keep the live values still."};
     QCommandLineOption silent{"silent", "Never answer."};
+    QCommandLineOption vxi{"vxi", "A VXI site interface in front: takes the set-site exchange "
+                                  "and then answers at the new site (needs --site)."};
 };
 
 std::optional<int> integerIn(const QString& text, int low, int high) {
@@ -108,6 +110,8 @@ QString conflict(const QCommandLineParser& parser, const Options& options, const
     if (sim.controller.system == SystemVoltage::HighVoltage && parser.isSet(options.model) &&
         sim.controller.model != Model::VX60)
         return QStringLiteral("--system hv is a VX60 variant");
+    if (parser.isSet(options.vxi) && sim.controller.site < 0)
+        return QStringLiteral("--vxi needs --site N");
     if (sim.tcpPort >= 0 && !sim.linkPath.isEmpty())
         return QStringLiteral("--link needs a pseudo-terminal, not --tcp");
     return {};
@@ -123,7 +127,8 @@ parseSimOptions(const QStringList& arguments) {
     const QCommandLineOption help = parser.addHelpOption();
     parser.addOptions({options.model, options.system, options.site, options.settings, options.baud,
                        options.link, options.tcp, options.drop, options.dropWrites, options.noise,
-                       options.lateData, options.seed, options.noDrift, options.silent});
+                       options.lateData, options.seed, options.noDrift, options.silent,
+                       options.vxi});
     if (!parser.parse(arguments))
         return BadArguments{parser.errorText()};
     if (parser.isSet(help))
@@ -140,6 +145,7 @@ parseSimOptions(const QStringList& arguments) {
     sim.baudGiven = parser.isSet(options.baud);
     sim.controller.drift = !parser.isSet(options.noDrift);
     sim.controller.faults.silent = parser.isSet(options.silent);
+    sim.controller.siteInterface = parser.isSet(options.vxi);
     return sim;
 }
 

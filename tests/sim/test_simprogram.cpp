@@ -119,6 +119,8 @@ void SimProgramTest::optionsShapeTheController_data() {
         << QStringList{"--settings", "Factory"} << plainFrame(20, 87, 0) << bytes({200, 146});
     QTest::newRow("every write lost")
         << QStringList{"--drop-writes", "1"} << plainFrame(152, 10, 5) << QByteArray();
+    QTest::newRow("site interface acknowledges a key")
+        << QStringList{"--site", "7", "--vxi"} << siteFrame(7, 187, 101, 77) << bytes({250});
     QTest::newRow("reads spared from lost writes")
         << QStringList{"--drop-writes", "1"} << plainFrame(187, 0, 5) << bytes({200, 5});
 }
@@ -176,6 +178,7 @@ void SimProgramTest::refusesBadArguments_data() {
     QTest::newRow("missing value") << QStringList{"--model"};
     QTest::newRow("high voltage VX20") << QStringList{"--model", "vx20", "--system", "hv"};
     QTest::newRow("link over tcp") << QStringList{"--tcp", "0", "--link", "/tmp/x"};
+    QTest::newRow("site interface without a site") << QStringList{"--vxi"};
 }
 
 void SimProgramTest::refusesBadArguments() {
