@@ -4,6 +4,7 @@
 #include "readcommands.h"
 #include "reportcommand.h"
 
+#include "link/singlecommand.h"
 #include "shell/shellconfiguration.h"
 
 #include "settings/calibration.h"
@@ -21,7 +22,8 @@ enum class CliCommand {
     Program,
     Report,
     Log,
-    View
+    View,
+    Send, // "send", "clear-history", "test-history" and "set-site": one single command
 };
 
 // What the user asked tarvik-cli to do.
@@ -41,6 +43,12 @@ struct CliArguments {
     bool debug = false;
     ReportRequest report;
     LogRequest log;
+    // The single command: what it sends, its address and data byte (the new site of set-site).
+    SingleEntry single = SingleEntry::ReadRam;
+    int address = 0;
+    int data = 0;
+    bool yes = false; // --yes: the history may be overwritten
+    bool hex = false; // --hex: replies in the hexadecimal style
 };
 
 // Parses the arguments after the program name; on failure returns nothing and sets error.

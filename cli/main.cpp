@@ -2,6 +2,7 @@
 #include "readsession.h"
 #include "reportcommand.h"
 #include "reportpdf.h"
+#include "sendcommand.h"
 #include "settingsfilecommands.h"
 #include "terminal.h"
 #include "viewcommand.h"
@@ -181,6 +182,8 @@ int main(int argc, char* argv[]) {
         return runReport(link, *args, clock);
     case CliCommand::Log:
         return runLog(link, *args, clock);
+    case CliCommand::Send:
+        return runSend(link, *args);
     case CliCommand::View:
     case CliCommand::Read:
         break;

@@ -39,6 +39,8 @@ ReadStart SingleCommands::singsendClick(SingleEntry entry, int address, int data
     state_.entry = entry;
     siteData_ = data;
     fillEnded_ = false;
+    fillFramesSent_ = 0;
+    fillRepliesTaken_ = 0;
     WriteEnableState& enable = engine_.writeEnable();
     enable.WriteEnablePending = 0;
     if (entry == SingleEntry::WriteEeprom || fill) {
@@ -48,7 +50,7 @@ ReadStart SingleCommands::singsendClick(SingleEntry entry, int address, int data
     if (fill) {
         state_.HistoryFill = true;
         state_.HistoryClear = entry == SingleEntry::ClearHistory;
-        engine_.sendcommand(EepromWriteKind, HistoryTestData::TodayIndexAddress, 0);
+        sendFillFrame(EepromWriteKind, HistoryTestData::TodayIndexAddress, 0);
     } else if (entry == SingleEntry::SetSite) {
         state_.SiteSetPending = true;
         state_.SiteKey = siteKeySource_();
@@ -64,8 +66,10 @@ void SingleCommands::followStep() {
     if (!state_.EepromWriteFollow || enable.WriteEnablePending <= 0)
         return;
     --enable.WriteEnablePending;
-    engine_.sendcommand(enable.StashedKind, enable.StashedAddress, enable.StashedData);
-    if (!state_.HistoryFill) {
+    if (state_.HistoryFill) {
+        sendFillFrame(enable.StashedKind, enable.StashedAddress, enable.StashedData);
+    } else {
+        engine_.sendcommand(enable.StashedKind, enable.StashedAddress, enable.StashedData);
         state_.EepromWriteFollow = false;
         state_.enableReplyAwaited = true;
     }
@@ -86,23 +90,46 @@ void SingleCommands::historyFillStep(int port, int replyStatus) {
     const int readNum = sequencer_.state().ReadNum;
     if (readNum >= 1) {
         engine_.writeEnable().WriteEnablePending = 1;
-        engine_.sendcommand(EepromWriteKind, readNum + HistoryTestData::TodayIndexAddress,
-                            HistoryTestData::fillValue(readNum, state_.HistoryClear));
+        sendFillFrame(EepromWriteKind, readNum + HistoryTestData::TodayIndexAddress,
+                      HistoryTestData::fillValue(readNum, state_.HistoryClear));
         return;
     }
-    engine_.endTransaction();
+    endFill();
+}
+
+// The last writes may still be on their way: the fill is over once they are answered.
+void SingleCommands::endFill() {
     state_.HistoryFill = false;
     state_.HistoryClear = false;
     state_.EepromWriteFollow = false;
     fillEnded_ = true;
+    if (fillRepliesTaken_ < fillFramesSent_)
+        engine_.awaitReply();
+    else
+        engine_.endTransaction();
+}
+
+void SingleCommands::sendFillFrame(int kind, int address, int data) {
+    ++fillFramesSent_;
+    engine_.sendcommand(kind, address, data);
 }
 
 void SingleCommands::noteFillReply(int status) {
+    if (status < 0)
+        return;
+    ++fillRepliesTaken_;
     if (state_.fillError == 0 && isErrorStatus(status))
         state_.fillError = status;
 }
 
 void SingleCommands::replyComplete(int status, int data, bool dataReceived) {
+    if (fillEnded_) {
+        noteFillReply(status);
+        if (fillRepliesTaken_ < fillFramesSent_) {
+            engine_.awaitReply();
+            return;
+        }
+    }
     if (state_.enableReplyAwaited) {
         state_.enableReplyAwaited = false;
         if (!isErrorStatus(status)) {

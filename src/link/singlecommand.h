@@ -76,6 +76,8 @@ signals:
 
 private:
     void noteFillReply(int status);
+    void sendFillFrame(int kind, int address, int data);
+    void endFill();
     void endCommand();
 
     TransactionEngine& engine_;
@@ -84,6 +86,9 @@ private:
     LinkState& link_;
     SingleCommandState state_;
     int siteData_ = 0;
+    // Every frame of a fill is answered once: the fill ends on the last write's own reply.
+    int fillFramesSent_ = 0;
+    int fillRepliesTaken_ = 0;
     bool fillEnded_ = false;
     std::function<int()> siteKeySource_;
 };

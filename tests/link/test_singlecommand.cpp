@@ -281,6 +281,28 @@ private slots:
         QVERIFY(!rig.link.inspectSingle().HistoryFill);
     }
 
+    // Replies that come a tick after their frame: the fill still ends only once the last write
+    // has been answered, so nothing of it is left on the line.
+    void aFillEndsOnItsLastWritesReply() {
+        SingleRig rig;
+        sim::Controller controller(steadyController());
+        QByteArray late;
+        QObject::connect(&rig.direct, &FakeSerialPort::bytesSent, &rig.direct,
+                         [&](const QByteArray& frame) {
+                             late.append(sim::joinedBytes(controller.receive(frame)));
+                         });
+        rig.link.sendSingle(SingleEntry::ClearHistory, 0, 0);
+        while (rig.link.isBusy()) {
+            rig.direct.queueInput(std::exchange(late, QByteArray()));
+            QVERIFY(rig.clock.advanceToNextTimer());
+        }
+        QCOMPARE(controller.frames().size(), 2 * HistoryTestData::FillWrites);
+        QVERIFY(late.isEmpty());
+        QCOMPARE(rig.direct.pendingInput(), 0);
+        QCOMPARE(rig.replies.size(), 1);
+        QCOMPARE(rig.lastReply().status, 201);
+    }
+
     void testHistoryWritesRecord29sLastByteFirst() {
         QCOMPARE(HistoryTestData::fillValue(210, false), 17); // (301 div 256) x 16 + 401 div 256
         QCOMPARE(HistoryTestData::fillValue(1, false), 150);  // day 0, VMAX
