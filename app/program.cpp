@@ -32,9 +32,9 @@ void Program::createWindows(const ProgramServices& services) {
     mainform = std::make_unique<Tmainform>(
         link, state,
         MainWindowServices{services.store, services.oldKeys, services.portMap, services.serialPorts,
-                           services.fontChooser, services.clock, services.arguments,
-                           services.programVersion, services.messageBoxes, services.saveDialogs,
-                           services.printer, services.saveLocations});
+                           services.fontChooser, services.confirmer, services.clock,
+                           services.arguments, services.programVersion, services.messageBoxes,
+                           services.saveDialogs, services.printer, services.saveLocations});
     setform = std::make_unique<Tsetform>(link, state.identity, state.configuration.fonts,
                                          services.confirmer);
     currentform = std::make_unique<TCurrentform>(link, state.identity, state.currentTexts,
@@ -120,6 +120,7 @@ void Program::connectBeeps() {
 void Program::placeMainWindow() {
     options_ = readWindowOptions(store_);
     link.setVerifyWrites(options_.VerifyWrites);
+    mainform->SendSingleNumberKindExecute(options_.SingleCommandNumberKind);
     const QPoint stored(options_.MainFormLeft, options_.MainFormTop);
     if (QGuiApplication::screenAt(stored + QPoint(20, 20)) == nullptr) {
         options_.MainFormLeft = WindowOptions{}.MainFormLeft;

@@ -7,6 +7,7 @@
 #include "link/portfailuretexts.h"
 #include "link/ui/comportedit.h"
 #include "link/ui/portpanel.h"
+#include "link/ui/singlepanel.h"
 #include "shell/configmigration.h"
 #include "shell/configurationio.h"
 #include "shell/fontchoice.h"
@@ -75,11 +76,13 @@ void Tmainform::createControls() {
     Logpanel = new LogPanel(this);
     Logpanel->hide();
     vxsetpanel = new VxsetPanel(this);
+    singlePanel = new Singlepanel(link_, services_.confirmer, this);
     puTools = new QMenu(this);
-    // The single command tool and the options dialog are not part of this program yet.
-    puTools->addAction(QStringLiteral("&Send Single Command"))->setEnabled(false);
+    connect(puTools->addAction(QStringLiteral("&Send Single Command")), &QAction::triggered, this,
+            &Tmainform::DisplaySingleCommandWindow);
+    // The options dialog is not part of this program yet.
     puTools->addAction(QStringLiteral("&Options"))->setEnabled(false);
-    for (const int number : {3, 7, 9})
+    for (const int number : {3, 9})
         toolBar->button(number)->setEnabled(false);
     faceControls_ = {exitpanel->exitlab};
     faceControls_ += companel->faceControls();
@@ -139,6 +142,11 @@ void Tmainform::bindTexts() {
 void Tmainform::connectControls() {
     connect(toolBar->button(1), &QToolButton::clicked, this, &Tmainform::ToolButton1Click);
     connect(toolBar->button(2), &QToolButton::clicked, this, &Tmainform::ToolButton2Click);
+    connect(toolBar->button(7), &QToolButton::clicked, this, [this] {
+        // In debug mode the button opens its menu and does nothing else.
+        if (!link_.state.DebugMode)
+            DisplaySingleCommandWindow();
+    });
     connect(toolBar->button(8), &QToolButton::clicked, this, &Tmainform::ToolButton8Click);
     connect(toolBar->button(10), &QToolButton::clicked, this, &Tmainform::ToolButton10Click);
     connect(toolBar->button(11), &QToolButton::clicked, this, &Tmainform::ToolButton11Click);
@@ -161,6 +169,7 @@ void Tmainform::connectControls() {
     connect(vxsetpanel->setsavebbut, &QToolButton::clicked, this, &Tmainform::setsavebbutClick);
     connect(vxsetpanel->setgetbbut, &QToolButton::clicked, this, &Tmainform::setgetbbutClick);
     connect(sitebutton, &QToolButton::clicked, this, &Tmainform::sitebuttonClick);
+    connect(singlePanel, &Singlepanel::siteModeChanged, this, &Tmainform::showSiteTexts);
     connect(exitpanel->exityesBitBtn, &QToolButton::clicked, this, &QWidget::close);
     connect(exitpanel->exitnoBitBtn, &QToolButton::clicked, this, [this] {
         exitpanel->hide();
@@ -231,6 +240,7 @@ void Tmainform::ArrangeMainWindow() {
     Savepanel->setGeometry(368, 40, SavePanel::Width, SavePanel::SaveLayoutHeight);
     Logpanel->setGeometry(325, 66, LogPanel::Width, LogPanel::Height);
     vxsetpanel->setGeometry(380, 45, 106, 144);
+    singlePanel->setGeometry(380, 66, Singlepanel::Width, Singlepanel::Height);
     fitToVisibleControls();
 }
 
@@ -325,6 +335,16 @@ void Tmainform::ToolButton1Click() {
 
 void Tmainform::ToolButton2Click() {
     togglePanel(Langgroup);
+}
+
+void Tmainform::DisplaySingleCommandWindow() {
+    togglePanel(singlePanel);
+    if (singlePanel->isVisible())
+        singlePanel->shown();
+}
+
+void Tmainform::SendSingleNumberKindExecute(int kind) {
+    singlePanel->SendSingleNumberKindExecute(kind);
 }
 
 void Tmainform::ToolButton8Click() {
@@ -445,6 +465,7 @@ void Tmainform::ApplyLanguage() {
     setWindowTitle(caption);
     toolBar->setImage(2, ToolImage::FirstFlag + std::clamp(language, 0, 3));
     texts_.apply(language);
+    singlePanel->ApplyLanguage();
     showSavePanelHint();
 }
 
@@ -466,7 +487,6 @@ void Tmainform::showSiteTexts() {
 void Tmainform::decideDebugMode() {
     link_.state.DebugMode = debugModeFromArguments(services_.arguments);
     toolBar->setToolsMenu(link_.state.DebugMode ? puTools : nullptr);
-    toolBar->button(7)->setEnabled(link_.state.DebugMode);
 }
 
 // Tells why a port could not be used: missing, taken by another program, or (on Linux) not

@@ -27,6 +27,7 @@ class QMenu;
 class QToolButton;
 class SavePanel;
 class ShowHintInStatusBar;
+class Singlepanel;
 class SitePanel;
 class StatusBar;
 class VxsetPanel;
@@ -41,6 +42,7 @@ struct MainWindowServices {
     PortMap& portMap;
     const SerialPortLister& serialPorts;
     FontChooser& fontChooser;
+    Confirmer& confirmer;
     const WallClock& clock;
     QStringList arguments; // after the program name
     QString programVersion;
@@ -67,6 +69,8 @@ public:
     // The log file, where entries are written.
     QString logFilePath() const;
     void ApplyLanguage();
+    // The options dialog's number style of the single command tool: 0 decimal, 1 hexadecimal.
+    void SendSingleNumberKindExecute(int kind);
 
     MainToolBar* toolBar;
     QToolButton* sitebutton;
@@ -75,6 +79,7 @@ public:
     LanguageGroup* Langgroup;
     PortPanel* companel;
     SitePanel* sitepanel;
+    Singlepanel* singlePanel;
     SavePanel* Savepanel;
     LogPanel* Logpanel;
     VxsetPanel* vxsetpanel;
@@ -116,6 +121,7 @@ private:
     void writeLogEntry();
     void SavebuttonClick();
     void btnSaveClick();
+    void DisplaySingleCommandWindow();
     void sitebuttonClick();
     void SitespinChange(int site);
     void englishselectClick();
