@@ -122,20 +122,20 @@ void SingleCommands::noteFillReply(int status) {
         state_.fillError = status;
 }
 
-void SingleCommands::replyComplete(int status, int data, bool dataReceived) {
+// The command is not over while frames it sent are still to be answered: the last writes of a
+// fill, or an EEPROM write whose write enable was answered without an error.
+bool SingleCommands::awaitingFurtherReply(int status) {
     if (fillEnded_) {
         noteFillReply(status);
-        if (fillRepliesTaken_ < fillFramesSent_) {
-            engine_.awaitReply();
-            return;
-        }
+        return fillRepliesTaken_ < fillFramesSent_;
     }
-    if (state_.enableReplyAwaited) {
-        state_.enableReplyAwaited = false;
-        if (!isErrorStatus(status)) {
-            engine_.awaitReply();
-            return;
-        }
+    return std::exchange(state_.enableReplyAwaited, false) && !isErrorStatus(status);
+}
+
+void SingleCommands::replyComplete(int status, int data, bool dataReceived) {
+    if (awaitingFurtherReply(status)) {
+        engine_.awaitReply();
+        return;
     }
     // A fill shows the first write the controller refused, else its last reply.
     if (std::exchange(fillEnded_, false) && state_.fillError != 0)

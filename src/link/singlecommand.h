@@ -75,6 +75,7 @@ signals:
     void replied(const SingleReply& reply);
 
 private:
+    bool awaitingFurtherReply(int status);
     void noteFillReply(int status);
     void sendFillFrame(int kind, int address, int data);
     void endFill();
