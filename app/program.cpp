@@ -2,6 +2,7 @@
 
 #include "link/trace.h"
 #include "link/ui/portpanel.h"
+#include "link/ui/singlepanel.h"
 #include "shell/ui/logpanel.h"
 #include "shell/ui/maintoolbar.h"
 #include "shell/ui/savepanel.h"
@@ -30,9 +31,9 @@ void Program::createWindows(const ProgramServices& services) {
     mainform = std::make_unique<Tmainform>(
         link, state,
         MainWindowServices{services.store, services.oldKeys, services.portMap, services.serialPorts,
-                           services.fontChooser, services.clock, services.arguments,
-                           services.programVersion, services.messageBoxes, services.saveDialogs,
-                           services.printer, services.saveLocations});
+                           services.fontChooser, services.confirmer, services.clock,
+                           services.arguments, services.programVersion, services.messageBoxes,
+                           services.saveDialogs, services.printer, services.saveLocations});
     setform = std::make_unique<Tsetform>(link, state.identity, state.configuration.fonts,
                                          services.confirmer);
     currentform = std::make_unique<TCurrentform>(link, state.identity, state.currentTexts,
@@ -63,6 +64,8 @@ void Program::connectWindows() {
             helpform->activateWindow();
     });
     connect(mainform.get(), &Tmainform::Options1Click, optionsform.get(), &TOptionsForm::open);
+    connect(mainform->singlePanel, &Singlepanel::programAlarmUnitRequested, this,
+            &Program::showAlarmUnitProgrammer);
     connectToolWindow(4, [this] {
         currentform->ToolButton4Click();
         return currentform->isVisible();

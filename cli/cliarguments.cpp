@@ -3,6 +3,7 @@
 #include "link/linkports.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -79,6 +80,10 @@ bool parseOption(const QStringList& args, int& i, CliArguments& out,
                         .arg(reportLanguageNames().join(u'|'));
             return false;
         }
+    } else if (arg == QLatin1String("--yes")) {
+        out.yes = true;
+    } else if (arg == QLatin1String("--hex")) {
+        out.hex = true;
     } else if (arg == QLatin1String("--no-verify")) {
         out.verify = false;
     } else if (arg == QLatin1String("--port")) {
@@ -189,6 +194,90 @@ bool parseWrite(const QStringList& words, CliArguments& out, QString& error) {
     return false;
 }
 
+// A byte: decimal, or hexadecimal after "0x".
+std::optional<int> byteValue(const QString& text, int highest) {
+    bool ok = false;
+    const bool hex = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive);
+    const int value = hex ? text.mid(2).toInt(&ok, 16) : text.toInt(&ok, 10);
+    return ok && value >= 0 && value <= highest ? std::optional(value) : std::nullopt;
+}
+
+struct SendKind {
+    const char* name;
+    SingleEntry entry;
+    bool takesAddress;
+};
+
+constexpr std::array<SendKind, 5> SendKinds{{
+    {"read-ram", SingleEntry::ReadRam, true},
+    {"read-eeprom", SingleEntry::ReadEeprom, true},
+    {"write-ram", SingleEntry::WriteRam, true},
+    {"write-eeprom", SingleEntry::WriteEeprom, true},
+    {"loopback", SingleEntry::Loopback, false},
+}};
+
+// "send read-ram|read-eeprom ADDRESS", "send write-ram|write-eeprom ADDRESS DATA" or
+// "send loopback DATA".
+bool parseSend(const QStringList& words, CliArguments& out, QString& error) {
+    const auto kind = std::find_if(SendKinds.begin(), SendKinds.end(), [&](const SendKind& k) {
+        return words.value(1) == QLatin1String(k.name);
+    });
+    const bool write = kind != SendKinds.end() && (kind->entry == SingleEntry::WriteRam ||
+                                                   kind->entry == SingleEntry::WriteEeprom);
+    const qsizetype expected = kind == SendKinds.end() ? 0 : (write ? 4 : 3);
+    if (words.size() != expected) {
+        error = QStringLiteral("expected send read-ram|read-eeprom ADDRESS, send "
+                               "write-ram|write-eeprom ADDRESS DATA or send loopback DATA");
+        return false;
+    }
+    out.command = CliCommand::Send;
+    out.single = kind->entry;
+    const auto address = kind->takesAddress ? byteValue(words.at(2), 255) : std::optional(0);
+    const auto data =
+        kind->takesAddress && !write ? std::optional(0) : byteValue(words.last(), 255);
+    if (!address || !data) {
+        error = QStringLiteral("ADDRESS and DATA are bytes: 0..255, or 0x00..0xFF");
+        return false;
+    }
+    out.address = *address;
+    out.data = *data;
+    return true;
+}
+
+// "clear-history", "test-history" (both with --yes) or "set-site NEW" (with --site).
+bool parseSiteOrHistory(const QStringList& words, CliArguments& out, QString& error) {
+    const QString verb = words.value(0);
+    out.command = CliCommand::Send;
+    if (verb == QLatin1String("set-site")) {
+        out.single = SingleEntry::SetSite;
+        const auto site = byteValue(words.value(1), 240);
+        if (words.size() != 2 || !site) {
+            error = QStringLiteral("expected set-site NEW, NEW a site number from 0 to 240");
+            return false;
+        }
+        if (out.site < 0) {
+            error = QStringLiteral("set-site needs --site N, the site the interface has now");
+            return false;
+        }
+        out.data = *site;
+        return true;
+    }
+    out.single = verb == QLatin1String("clear-history") ? SingleEntry::ClearHistory
+                                                        : SingleEntry::TestHistory;
+    if (!out.yes) {
+        error =
+            QStringLiteral("%1 overwrites the controller's 30-day history; add --yes to go ahead")
+                .arg(verb);
+        return false;
+    }
+    return true;
+}
+
+bool isSiteOrHistoryVerb(const QString& verb) {
+    return verb == QLatin1String("clear-history") || verb == QLatin1String("test-history") ||
+           verb == QLatin1String("set-site");
+}
+
 // The command words: "read NAME", "backup FILE", "diff FILE", "program FILE", "write ...",
 // "report FILE", "log" or "view FILE".
 bool parseCommand(const QStringList& words, CliArguments& out, QString& error) {
@@ -227,8 +316,14 @@ bool parseCommand(const QStringList& words, CliArguments& out, QString& error) {
     }
     if (verb == QLatin1String("write"))
         return parseWrite(words, out, error);
-    error = QStringLiteral("expected one command: read %1, backup FILE, diff FILE, program FILE, "
-                           "write setting|calibration|alarm ..., report FILE, log or view FILE")
+    if (verb == QLatin1String("send"))
+        return parseSend(words, out, error);
+    if (isSiteOrHistoryVerb(verb) && (words.size() == 1 || verb == QLatin1String("set-site")))
+        return parseSiteOrHistory(words, out, error);
+    error = QStringLiteral(
+                "expected one command: read %1, backup FILE, diff FILE, program FILE, "
+                "write setting|calibration|alarm ..., report FILE, log, view FILE, send ..., "
+                "clear-history, test-history or set-site NEW")
                 .arg(readNames());
     return false;
 }
@@ -241,6 +336,7 @@ std::vector<OutputFormat> formatsOf(const CliArguments& out) {
     case CliCommand::WriteSetting:
     case CliCommand::WriteCalibration:
     case CliCommand::WriteAlarmUnit:
+    case CliCommand::Send:
         return {OutputFormat::Text, OutputFormat::Json};
     case CliCommand::Backup:
     case CliCommand::Program:
@@ -272,6 +368,8 @@ QString commandName(const CliArguments& out) {
     case CliCommand::WriteCalibration:
     case CliCommand::WriteAlarmUnit:
         return QStringLiteral("write");
+    case CliCommand::Send:
+        return QStringLiteral("send");
     }
     return {};
 }
@@ -327,6 +425,13 @@ QString cliUsage() {
                "                  [--append|--overwrite] [--language en|fr|zh|de] [--pdf "
                "FILE.pdf]\n"
                "       tarvik-cli --port DEVICE ... log [--log-file FILE] [--csv FILE]\n"
+               "       tarvik-cli --port DEVICE ... send read-ram|read-eeprom ADDRESS [--hex] "
+               "[--json]\n"
+               "                  send write-ram|write-eeprom ADDRESS DATA [--hex] [--json]\n"
+               "                  send loopback DATA [--hex] [--json]\n"
+               "                  clear-history --yes\n"
+               "                  test-history --yes\n"
+               "       tarvik-cli --port DEVICE --site N ... set-site NEW\n"
                "       tarvik-cli view FILE [--text]\n"
                "       tarvik-cli --help\n"
                "Any command but view may dial the site first:\n"
@@ -338,7 +443,14 @@ QString cliUsage() {
                "With --dial the port is the modem: it gets \"AT\" and the set-up string (%5),\n"
                "dials (tone, or pulse), waits up to 60 s for the connection, runs the command\n"
                "with replies awaited every TICKS/18.2 s (2 to 20, default %6), then hangs up.\n"
-               "A dial that fails exits 1 naming the modem's answer (BUSY, NO CARRIER, ...).\n")
+               "A dial that fails exits 1 naming the modem's answer (BUSY, NO CARRIER, ...).\n"
+               "ADDRESS and DATA are bytes, decimal or 0x hexadecimal. send prints the reply as "
+               "the\n"
+               "tool window shows it (\"12\", \"Error 5\"); clear-history and test-history "
+               "overwrite\n"
+               "the controller's 30-day history and need --yes; set-site gives the site interface "
+               "at\n"
+               "site N the site number NEW.\n")
         .arg(readNames(), LinkPorts::BaudTexts.join(u'|'),
              LinkPorts::BaudTexts.at(CliArguments{}.baudIndex), reportSectionNames().join(u','),
              DialRequest{}.setupString, QString::number(DialRequest{}.pathDelay));

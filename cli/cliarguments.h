@@ -5,6 +5,7 @@
 #include "readcommands.h"
 #include "reportcommand.h"
 
+#include "link/singlecommand.h"
 #include "shell/shellconfiguration.h"
 
 #include "settings/calibration.h"
@@ -25,7 +26,8 @@ enum class CliCommand {
     Program,
     Report,
     Log,
-    View
+    View,
+    Send, // "send", "clear-history", "test-history" and "set-site": one single command
 };
 
 // What the user asked tarvik-cli to do.
@@ -47,6 +49,12 @@ struct CliArguments {
     ReportRequest report;
     LogRequest log;
     DialRequest dial; // with a number, --port is the modem and the command runs over a call
+    // The single command: what it sends, its address and data byte (the new site of set-site).
+    SingleEntry single = SingleEntry::ReadRam;
+    int address = 0;
+    int data = 0;
+    bool yes = false; // --yes: the history may be overwritten
+    bool hex = false; // --hex: replies in the hexadecimal style
 };
 
 // Parses the arguments after the program name; on failure returns nothing and sets error.

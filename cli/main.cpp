@@ -3,6 +3,7 @@
 #include "readsession.h"
 #include "reportcommand.h"
 #include "reportpdf.h"
+#include "sendcommand.h"
 #include "settingsfilecommands.h"
 #include "terminal.h"
 #include "viewcommand.h"
@@ -143,6 +144,8 @@ int runCommand(ControllerLink& link, const CliArguments& args, const WallClock& 
         return runReport(link, args, clock);
     case CliCommand::Log:
         return runLog(link, args, clock);
+    case CliCommand::Send:
+        return runSend(link, args);
     case CliCommand::View:
     case CliCommand::Read:
         break;

@@ -27,7 +27,7 @@ void ReadRunner::startNext() {
     if (start == ReadStart::Started)
         return;
     portOpened_ = start != ReadStart::PortUnusable;
-    emit finished(false, refusalReason(start));
+    emit finished(false, readRefusalText(link_, start));
 }
 
 void ReadRunner::onReadEnded(int, ReadOutcome outcome) {
@@ -43,9 +43,9 @@ void ReadRunner::onReadEnded(int, ReadOutcome outcome) {
 }
 
 // The program's own text for a refusal, with what the system said about the port.
-QString ReadRunner::refusalReason(ReadStart start) const {
+QString readRefusalText(const ControllerLink& link, ReadStart start) {
     const QString why = readStartText(start, EnglishLanguage);
-    const QString portError = portFailureText(link_.ports.Comport1.failure(), EnglishLanguage);
+    const QString portError = portFailureText(link.ports.Comport1.failure(), EnglishLanguage);
     if (start != ReadStart::PortUnusable || portError.isEmpty())
         return why;
     return QStringLiteral("%1: %2").arg(why, portError);

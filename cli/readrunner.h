@@ -6,6 +6,9 @@
 #include <QString>
 #include <vector>
 
+// Why a read or command did not start, with what the system said about the port.
+QString readRefusalText(const ControllerLink& link, ReadStart start);
+
 // Runs read sequences one after the other through the real engine and tells how they ended.
 class ReadRunner : public QObject {
     Q_OBJECT
@@ -25,7 +28,6 @@ signals:
 private:
     void startNext();
     void onReadEnded(int readType, ReadOutcome outcome);
-    QString refusalReason(ReadStart start) const;
     QString failureReason(ReadOutcome outcome) const;
 
     ControllerLink& link_;

@@ -23,9 +23,16 @@ QList<ReplyChunk> Controller::receive(const QByteArray& bytes) {
     for (const Frame& frame : reader_.feed(bytes)) {
         frames_.append(frame);
         if (isForMe(frame) && !faults_.losesWrite(frame))
-            replies.append(faults_.shape(executeFrame(frame, memory_, !isAlarmUnit())));
+            replies.append(faults_.shape(execute(frame)));
     }
     return replies;
+}
+
+QByteArray Controller::execute(const Frame& frame) {
+    if (config_.siteInterface)
+        if (const auto reply = siteInterface_.take(frame, config_.site))
+            return *reply;
+    return executeFrame(frame, memory_, !isAlarmUnit());
 }
 
 void Controller::driftStep() {

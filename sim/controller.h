@@ -7,6 +7,7 @@
 #include "sim/framereader.h"
 #include "sim/livedrift.h"
 #include "sim/replychunk.h"
+#include "sim/siteinterface.h"
 
 #include <QList>
 
@@ -31,17 +32,20 @@ public:
     const QList<Frame>& frames() const { return frames_; }
     void clearFrames() { frames_.clear(); }
 
+    // The configuration; its site follows the site interface.
     const ControllerConfig& config() const { return config_; }
 
 private:
     bool isForMe(const Frame& frame) const { return frame.site == config_.site; }
     bool isAlarmUnit() const { return config_.model == Model::VXA; }
+    QByteArray execute(const Frame& frame);
 
     ControllerConfig config_;
     ControllerMemory memory_;
     FrameReader reader_;
     FaultInjector faults_;
     LiveDrift drift_;
+    SiteInterface siteInterface_;
     QList<Frame> frames_;
 };
 

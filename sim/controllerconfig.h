@@ -28,7 +28,8 @@ enum class SettingsProfile { Factory, Alternate };
 struct ControllerConfig {
     Model model = Model::VX40;
     SystemVoltage system = SystemVoltage::V12;
-    int site = -1; // -1: plain frames; 0..240: site frames for this site only
+    int site = -1;              // -1: plain frames; 0..240: site frames for this site only
+    bool siteInterface = false; // a VXI in front takes the set-site exchange
     quint32 seed = 1;
     bool drift = true;
     SettingsProfile settings = SettingsProfile::Factory;

@@ -40,6 +40,8 @@ struct Options {
                                   "(urgent alarms).",
                                   "V"};
     QCommandLineOption vxaBadChecksum{"vxa-bad-checksum", "The alarm unit's checksum is wrong."};
+    QCommandLineOption vxi{"vxi", "A VXI site interface in front: takes the set-site exchange "
+                                  "and then answers at the new site (needs --site)."};
 };
 
 std::optional<int> integerIn(const QString& text, int low, int high) {
@@ -149,6 +151,8 @@ QString conflict(const QCommandLineParser& parser, const Options& options, const
         parser.isSet(options.vxaVariant) || parser.isSet(options.vxaBadChecksum);
     if (alarmUnitOption && sim.controller.model != Model::VXA)
         return QStringLiteral("--vxa-variant and --vxa-bad-checksum need --model vxa");
+    if (parser.isSet(options.vxi) && sim.controller.site < 0)
+        return QStringLiteral("--vxi needs --site N");
     if (sim.tcpPort >= 0 && !sim.linkPath.isEmpty())
         return QStringLiteral("--link needs a pseudo-terminal, not --tcp");
     for (const QCommandLineOption* option :
@@ -167,12 +171,13 @@ parseSimOptions(const QStringList& arguments) {
     parser.setApplicationDescription(
         "A simulated VX charge controller or VXA alarm unit on a pseudo-terminal.");
     const QCommandLineOption help = parser.addHelpOption();
-    parser.addOptions(
-        {options.model,      options.system,      options.site,       options.settings,
-         options.baud,       options.link,        options.tcp,        options.drop,
-         options.dropWrites, options.noise,       options.lateData,   options.seed,
-         options.noDrift,    options.silent,      options.modem,      options.modemAnswer,
-         options.ringDelay,  options.dropCarrier, options.vxaVariant, options.vxaBadChecksum});
+    parser.addOptions({options.model,       options.system,         options.site,
+                       options.settings,    options.baud,           options.link,
+                       options.tcp,         options.drop,           options.dropWrites,
+                       options.noise,       options.lateData,       options.seed,
+                       options.noDrift,     options.silent,         options.modem,
+                       options.modemAnswer, options.ringDelay,      options.dropCarrier,
+                       options.vxaVariant,  options.vxaBadChecksum, options.vxi});
     if (!parser.parse(arguments))
         return BadArguments{parser.errorText()};
     if (parser.isSet(help))
@@ -192,6 +197,7 @@ parseSimOptions(const QStringList& arguments) {
     sim.controller.drift = !parser.isSet(options.noDrift);
     sim.controller.faults.silent = parser.isSet(options.silent);
     sim.controller.vxaBadChecksum = parser.isSet(options.vxaBadChecksum);
+    sim.controller.siteInterface = parser.isSet(options.vxi);
     return sim;
 }
 

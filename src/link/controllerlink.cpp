@@ -5,17 +5,18 @@ ControllerLink::ControllerLink(SerialPort& direct, SerialPort& modem, const Wall
     : QObject(parent), ports(direct, modem, state, status, trace, clock),
       engine_(ports, state, image, alarmImage, log, status),
       reads_(engine_, ports, state, valid, log, status, trace),
+      single_(engine_, reads_, ports, state),
       writes_(engine_, ports, state, image, alarmImage, status),
       verification_(reads_, image, alarmImage, status, state),
       modem_(ports, state, status, valid, log, engine_) {
     engine_.attach(&writes_);
     engine_.attach(&modem_);
+    engine_.attach(&single_);
     connect(&reads_, &ReadSequencer::readStepped, this, &ControllerLink::readStepped);
     connect(&reads_, &ReadSequencer::readEnded, this, &ControllerLink::readEnded);
     connect(&engine_, &TransactionEngine::commFailed, this, &ControllerLink::commFailed);
     connect(&engine_, &TransactionEngine::beep, this, &ControllerLink::beep);
-    connect(&engine_, &TransactionEngine::singleCommandReply, this,
-            &ControllerLink::singleCommandReply);
+    connect(&single_, &SingleCommands::replied, this, &ControllerLink::singleReplied);
     connect(&writes_, &PacedWrites::writeEnded, this, &ControllerLink::writeEnded);
     connect(&writes_, &PacedWrites::beep, this, &ControllerLink::beep);
     connect(&writes_, &PacedWrites::writeEnded, &verification_,
@@ -25,16 +26,6 @@ ControllerLink::ControllerLink(SerialPort& direct, SerialPort& modem, const Wall
     connect(&ports, &LinkPorts::baudChanged, &writes_, &PacedWrites::setwritedelay);
 }
 
-ReadStart ControllerLink::sendSingleCommand(int kind, int address, int data) {
-    if (isBusy()) {
-        status.setText(StatusPanels::Link, readStartText(ReadStart::Busy, state.LanguageIndex));
-        return ReadStart::Busy;
-    }
-    reads_.beginSingleCommand();
-    engine_.sendcommand(kind, address, data);
-    return ReadStart::Started;
-}
-
 void ControllerLink::clearWorkingState() {
     image.clear();
     valid = DataValidFlags{};
@@ -42,5 +33,6 @@ void ControllerLink::clearWorkingState() {
     engine_.reset();
     reads_.reset();
     modem_.reset();
+    single_.reset();
     write_ = WriteOperands{};
 }

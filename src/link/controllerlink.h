@@ -8,6 +8,7 @@
 #include "link/pacedwrites.h"
 #include "link/readresults.h"
 #include "link/readsequences.h"
+#include "link/singlecommand.h"
 #include "link/tracelog.h"
 #include "link/transactionengine.h"
 #include "link/writeoperands.h"
@@ -46,9 +47,17 @@ public:
     }
     // The read that runs, or the last one: its type, position and how it ended.
     const ReadState& readState() const { return reads_.state(); }
-    // Sends one command outside any read sequence; its reply comes as singleCommandReply.
-    // Refused while the link is busy, so its frame never lands inside a read or a write.
-    ReadStart sendSingleCommand(int kind, int address, int data);
+    // Sends one command of the single command tool outside any read sequence; its reply comes
+    // as singleReplied, a failure as readEnded of ReadKind::Single. Refused while the link is
+    // busy, so its frames never land inside a read or a write. `data` is the data byte, or the
+    // new site number of SingleEntry::SetSite.
+    ReadStart sendSingle(SingleEntry entry, int address, int data) {
+        return single_.singsendClick(entry, address, data);
+    }
+    // Where the set-site exchange takes its keys from; random unless a test says otherwise.
+    void setSiteKeySource(std::function<int()> source) {
+        single_.setSiteKeySource(std::move(source));
+    }
     // What the next write sends; the settings and calibration editors fill it.
     WriteOperands& preparedWrite() { return write_; }
     // Writes: the prepared change, the whole settings block, the alarm unit's bytes. Each
@@ -74,6 +83,7 @@ public:
 
     // For tests of the engine itself: the open transaction, read-only.
     const EngineState& inspectEngine() const { return engine_.state(); }
+    const SingleCommandState& inspectSingle() const { return single_.state(); }
 
 signals:
     // One byte of a read accepted; the asking window advances its progress bar.
@@ -84,8 +94,8 @@ signals:
     void commFailed(Requester requester);
     // A read failed (three) or could not start (one).
     void beep(int count);
-    // The reply of a single command: the data byte when isData, else the status.
-    void singleCommandReply(int value, bool isData);
+    // The reply of a single command, as the tool shows it.
+    void singleReplied(const SingleReply& reply);
     // A write sent its last frame.
     void writeEnded(PacedWrite kind);
     // A settings write is over: read back and compared, or not checked.
@@ -94,6 +104,7 @@ signals:
 private:
     TransactionEngine engine_;
     ReadSequencer reads_;
+    SingleCommands single_;
     PacedWrites writes_;
     WriteVerification verification_;
     WriteOperands write_;

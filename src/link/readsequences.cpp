@@ -84,35 +84,54 @@ ReadStart ReadSequencer::readAddresses(Requester sender, std::vector<int> addres
 }
 
 ReadStart ReadSequencer::start(Requester sender, int readType, std::vector<int> addresses) {
-    if (const ReadStart why = refusal(addresses); why != ReadStart::Started)
+    ReadStart why = refusal();
+    if (why == ReadStart::Started && addresses.empty())
+        why = ReadStart::NoSuchSequence;
+    if (why != ReadStart::Started)
         return refuse(why);
+    const bool usable = claimLink(sender, readType, std::move(addresses));
+    const int address = readadd();
+    if (!usable)
+        return portUnusable();
+    engine_.openRead(address);
+    return ReadStart::Started;
+}
 
+ReadStart ReadSequencer::beginSingleCommand(int count) {
+    if (const ReadStart why = refusal(); why != ReadStart::Started)
+        return refuse(why);
+    if (!claimLink(Requester::Window, ReadKind::Single, {}))
+        return portUnusable();
+    state_.ReadNum = count;
+    return ReadStart::Started;
+}
+
+bool ReadSequencer::claimLink(Requester sender, int readType, std::vector<int> addresses) {
     const bool usable = openLinkPort();
     state_.Requester = static_cast<int>(sender);
     state_.ReadType = readType;
     state_.ReadNum = static_cast<int>(addresses.size());
     state_.addresses = std::move(addresses);
-    const int address = readadd();
-    if (!usable) {
-        status_.setText(StatusPanels::Link, text(LinkText::CantOpenPort, link_.LanguageIndex));
-        engine_.comfail();
-        return ReadStart::PortUnusable;
-    }
+    if (!usable)
+        return false;
     state_.ReadFailed = false;
     state_.outcome = ReadOutcome::Completed;
-    engine_.openRead(address);
-    return ReadStart::Started;
+    return true;
 }
 
-ReadStart ReadSequencer::refusal(const std::vector<int>& addresses) const {
+ReadStart ReadSequencer::portUnusable() {
+    status_.setText(StatusPanels::Link, text(LinkText::CantOpenPort, link_.LanguageIndex));
+    engine_.comfail();
+    return ReadStart::PortUnusable;
+}
+
+ReadStart ReadSequencer::refusal() const {
     if (link_.StartupPending)
         return ReadStart::StartupPending;
     if (engine_.isBusy())
         return ReadStart::Busy;
     if (link_.Dialling)
         return ReadStart::Dialling;
-    if (addresses.empty())
-        return ReadStart::NoSuchSequence;
     return ReadStart::Started;
 }
 
@@ -159,11 +178,6 @@ void ReadSequencer::endInFailure(ReadOutcome reason) {
     state_.ReadFailed = true;
     state_.outcome = reason;
     readdone();
-}
-
-void ReadSequencer::beginSingleCommand() {
-    state_.ReadType = ReadKind::Single;
-    state_.addresses.clear();
 }
 
 void ReadSequencer::readdone() {

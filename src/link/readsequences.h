@@ -64,8 +64,9 @@ public:
     void positionAccepted();
     // The engine gave the read up: it ends in failure for this reason.
     void endInFailure(ReadOutcome reason);
-    // A single command runs in place of a sequence.
-    void beginSingleCommand();
+    // A single command runs in place of a sequence, with the refusals of Getdata; a history
+    // fill counts its writes down from `count` as a read counts its positions.
+    ReadStart beginSingleCommand(int count);
     void reset() { state_ = ReadState{}; }
 
 signals:
@@ -76,7 +77,10 @@ signals:
 
 private:
     ReadStart start(Requester sender, int readType, std::vector<int> addresses);
-    ReadStart refusal(const std::vector<int>& addresses) const;
+    ReadStart refusal() const;
+    // Takes the link for a read of this type, or says the port cannot be used.
+    bool claimLink(Requester sender, int readType, std::vector<int> addresses);
+    ReadStart portUnusable();
     bool openLinkPort();
     ReadStart refuse(ReadStart why);
 

@@ -4,6 +4,7 @@
 #include "link/modemlink.h"
 #include "link/pacedwrites.h"
 #include "link/readsequences.h"
+#include "link/singlecommand.h"
 
 TransactionEngine::TransactionEngine(LinkPorts& ports, LinkState& link, MemoryImage& image,
                                      AlarmUnitImage& alarmImage, LogReadFlags& log,
@@ -29,6 +30,14 @@ void TransactionEngine::sendframe(int command, int address, int data) {
     const QByteArray frame = buildframe(command, address, data, addressing, state_.writeEnable);
     const int port = ports_.linkPortId();
     ports_.CommSend(port, frame);
+    openTransaction(port);
+}
+
+void TransactionEngine::awaitReply() {
+    openTransaction(ports_.linkPortId());
+}
+
+void TransactionEngine::openTransaction(int port) {
     armReplyTrigger(port, DirectPollTicks);
     state_.ReplyPhase = false;
     state_.WaitState = 1;
@@ -104,7 +113,11 @@ void TransactionEngine::Comport2TriggerTimer(int handle) {
 void TransactionEngine::replyTick(int port) {
     state_.StopReplyTimer = false;
     noDataFailure_ = false;
+    if (single_)
+        single_->followStep();
     takeReplyByte(port);
+    if (single_ && single_->fillStepDue(state_.WaitState, state_.writeEnable.WriteEnablePending))
+        single_->historyFillStep(port, state_.WaitState > 6 ? state_.ReplyStatus : -1);
     if (state_.WaitState < 6) {
         armReplyTrigger(port, port == LinkPorts::Direct ? DirectPollTicks : link_.pathTimeDelay);
         ++state_.WaitState;
@@ -134,7 +147,8 @@ void TransactionEngine::takeReplyByte(int port) {
     } else {
         state_.ReplyStatus = byte;
     }
-    if (!state_.ReplyPhase && state_.ReplyStatus == ReplyStatus::Value) {
+    const bool siteReply = single_ && single_->awaitsSiteReply();
+    if (!state_.ReplyPhase && state_.ReplyStatus == ReplyStatus::Value && !siteReply) {
         if (serial.charReady()) {
             state_.replyData = ports_.CommReceive(port);
             state_.match.DataReceived = true;
@@ -163,10 +177,13 @@ void TransactionEngine::handleCompleteReply() {
         handleReadReply();
         return;
     }
-    emit singleCommandReply(state_.ReplyPhase ? state_.replyData : state_.ReplyStatus,
-                            state_.ReplyPhase);
     state_.Busy = false;
     state_.StopReplyTimer = true;
+    if (single_)
+        single_->replyComplete(state_.ReplyStatus, state_.replyData, state_.ReplyPhase);
+    // A command that goes on (the new site number, an EEPROM write's own reply) keeps polling.
+    if (state_.Busy)
+        state_.StopReplyTimer = false;
 }
 
 void TransactionEngine::handleReadReply() {
@@ -213,6 +230,8 @@ void TransactionEngine::readfail(ReadOutcome reason) {
     state_.StopReplyTimer = true;
     emit beep(3);
     state_.Busy = false;
+    if (single_ && sequencer_->state().ReadType == ReadKind::Single)
+        single_->failed();
     sequencer_->endInFailure(reason);
 }
 

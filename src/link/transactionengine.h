@@ -13,6 +13,7 @@
 class ModemLink;
 class PacedWrites;
 class ReadSequencer;
+class SingleCommands;
 
 // The transaction engine's own state: the open transaction, its reply and the double check.
 struct EngineState {
@@ -49,6 +50,7 @@ public:
     void attach(ReadSequencer* sequencer) { sequencer_ = sequencer; }
     void attach(PacedWrites* writes) { writes_ = writes; }
     void attach(ModemLink* modem) { modem_ = modem; }
+    void attach(SingleCommands* single) { single_ = single; }
 
     const EngineState& state() const { return state_; }
     // A transaction is open or a paced write is still sending.
@@ -67,6 +69,8 @@ public:
     void openRead(int address);
     // A read sequence has ended: the link is free and the reply trigger goes.
     void endTransaction();
+    // The open command is answered again, with nothing sent: its reply wait starts afresh.
+    void awaitReply();
 
     // The port under a running read or single command went away: it ends in failure now, and no
     // further poll of that port's reply comes.
@@ -82,8 +86,6 @@ public:
 
 signals:
     void beep(int count);
-    // A reply of a single command (ReadType 1): the data byte when isData, else the status.
-    void singleCommandReply(int value, bool isData);
     // A read could not start: the asking window redraws what it has.
     void commFailed(Requester requester);
 
@@ -100,6 +102,7 @@ private:
     void handleReadReply();
     void acceptReading();
     void startAddress();
+    void openTransaction(int port);
     void armReplyTrigger(int port, int ticks);
     void removeReplyTrigger(int port);
     void readfail(ReadOutcome reason);
@@ -113,6 +116,7 @@ private:
     ReadSequencer* sequencer_ = nullptr;
     PacedWrites* writes_ = nullptr;
     ModemLink* modem_ = nullptr;
+    SingleCommands* single_ = nullptr;
     EngineState state_;
     std::array<ReplyTrigger, 2> replyTriggers_{};
     bool noDataFailure_ = false; // the read ended in this tick for lack of data bytes

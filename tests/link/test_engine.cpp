@@ -199,8 +199,7 @@ private slots:
 
     void singleCommandFailsOnItsFirstTimeout() {
         LinkRig rig;
-        rig.direct.open();
-        rig.link.sendSingleCommand(5, 1, 2);
+        rig.link.sendSingle(SingleEntry::Loopback, 1, 2);
         rig.clock.advance(10);
         QVERIFY(!rig.link.isBusy());
         QCOMPARE(rig.link.status.text(StatusPanels::Link), QStringLiteral("Timeout"));
@@ -209,14 +208,12 @@ private slots:
 
     void singleCommandReportsItsReply() {
         LinkRig rig;
-        rig.direct.open();
-        QSignalSpy replies(&rig.link, &ControllerLink::singleCommandReply);
-        rig.link.sendSingleCommand(1, 93, 0);
+        QSignalSpy replies(&rig.link, &ControllerLink::singleReplied);
+        rig.link.sendSingle(SingleEntry::ReadRam, 93, 0);
         rig.reply(12);
         rig.clock.advance(2);
         QCOMPARE(replies.size(), 1);
-        QCOMPARE(replies[0].at(0).toInt(), 12);
-        QVERIFY(replies[0].at(1).toBool());
+        QCOMPARE(replies[0].at(0).value<SingleReply>().value, 12);
         QVERIFY(!rig.link.isBusy());
     }
 

@@ -337,7 +337,7 @@ private slots:
         rig.link.sendOneChange();
         QVERIFY(rig.link.isBusy());
         QCOMPARE(rig.link.startRead(ReadKind::Current, Requester::Window), ReadStart::Busy);
-        QCOMPARE(rig.link.sendSingleCommand(1, 93, 0), ReadStart::Busy);
+        QCOMPARE(rig.link.sendSingle(SingleEntry::ReadRam, 93, 0), ReadStart::Busy);
         rig.runToEnd();
         QCOMPARE(rig.frames.size(), 3);
         QCOMPARE(rig.link.startRead(ReadKind::Current, Requester::Window), ReadStart::Started);

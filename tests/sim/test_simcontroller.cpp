@@ -46,6 +46,8 @@ private slots:
     void answersOnlyItsOwnSite_data();
     void answersOnlyItsOwnSite();
     void logsEveryFrameHeardInOrder();
+    void siteInterfaceMovesToTheNewSite_data();
+    void siteInterfaceMovesToTheNewSite();
     void faultsAtCertainty_data();
     void faultsAtCertainty();
     void faultsFollowTheirProbability_data();
@@ -236,6 +238,44 @@ void SimControllerTest::logsEveryFrameHeardInOrder() {
              (QList<Frame>{{20, 221, 0, 3}, {152, 10, 1, 4}, {202, 37, 144, 3}}));
     controller.clearFrames();
     QVERIFY(controller.frames().isEmpty());
+}
+
+// The set-site exchange: the key to 101 is acknowledged, the key's address with the new number
+// moves the interface, which then answers there only.
+void SimControllerTest::siteInterfaceMovesToTheNewSite_data() {
+    QTest::addColumn<bool>("siteInterface");
+    QTest::addColumn<QList<QByteArray>>("frames");
+    QTest::addColumn<QList<QByteArray>>("replies");
+    QTest::addColumn<int>("siteAfter");
+
+    const QByteArray key = siteFrame(3, 187, 101, 77);
+    const QByteArray newSite = siteFrame(3, 187, 77, 12);
+    QTest::newRow("exchange") << true << QList{key, newSite} << QList{bytes({250}), bytes({12})}
+                              << 12;
+    QTest::newRow("without an interface the controller loops back")
+        << false << QList{key, newSite} << QList{bytes({200, 77}), bytes({200, 12})} << 3;
+    QTest::newRow("another frame in between ends the exchange")
+        << true << QList{key, siteFrame(3, 20, 0, 0), newSite}
+        << QList{bytes({250}), bytes({200, 3}), bytes({200, 12})} << 3;
+    QTest::newRow("no site above 240") << true << QList{key, siteFrame(3, 187, 77, 241)}
+                                       << QList{bytes({250}), bytes({200, 241})} << 3;
+}
+
+void SimControllerTest::siteInterfaceMovesToTheNewSite() {
+    QFETCH(bool, siteInterface);
+    QFETCH(QList<QByteArray>, frames);
+    QFETCH(QList<QByteArray>, replies);
+    QFETCH(int, siteAfter);
+
+    ControllerConfig config = stillController();
+    config.model = sim::Model::VX20; // RAM 0 holds 3
+    config.site = 3;
+    config.siteInterface = siteInterface;
+    sim::Controller controller(config);
+    QCOMPARE(exchange(controller, frames), replies);
+    QCOMPARE(controller.config().site, siteAfter);
+    const QByteArray read = siteFrame(siteAfter, 20, 0, 0);
+    QCOMPARE(sim::joinedBytes(controller.receive(read)), bytes({200, 3}));
 }
 
 void SimControllerTest::faultsAtCertainty_data() {

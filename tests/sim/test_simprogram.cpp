@@ -132,6 +132,8 @@ void SimProgramTest::optionsShapeTheController_data() {
         << bytes({200, 0x21});
     QTest::newRow("every write lost")
         << QStringList{"--drop-writes", "1"} << plainFrame(152, 10, 5) << QByteArray();
+    QTest::newRow("site interface acknowledges a key")
+        << QStringList{"--site", "7", "--vxi"} << siteFrame(7, 187, 101, 77) << bytes({250});
     QTest::newRow("reads spared from lost writes")
         << QStringList{"--drop-writes", "1"} << plainFrame(187, 0, 5) << bytes({200, 5});
 }
@@ -192,6 +194,7 @@ void SimProgramTest::refusesBadArguments_data() {
     QTest::newRow("variant of a controller") << QStringList{"--vxa-variant", "1"};
     QTest::newRow("bad checksum of a controller") << QStringList{"--vxa-bad-checksum"};
     QTest::newRow("variant 2") << QStringList{"--model", "vxa", "--vxa-variant", "2"};
+    QTest::newRow("site interface without a site") << QStringList{"--vxi"};
 }
 
 void SimProgramTest::refusesBadArguments() {

@@ -8,6 +8,7 @@
 #include "link/ui/comportedit.h"
 #include "link/ui/dialpanel.h"
 #include "link/ui/portpanel.h"
+#include "link/ui/singlepanel.h"
 #include "shell/configmigration.h"
 #include "shell/configurationio.h"
 #include "shell/fontchoice.h"
@@ -79,12 +80,11 @@ void Tmainform::createControls() {
     Logpanel = new LogPanel(this);
     Logpanel->hide();
     vxsetpanel = new VxsetPanel(this);
+    singlePanel = new Singlepanel(link_, services_.confirmer, this);
     puTools = new QMenu(this);
-    // The single command tool is not part of this program yet.
-    puTools->addAction(QStringLiteral("&Send Single Command"))->setEnabled(false);
+    connect(puTools->addAction(QStringLiteral("&Send Single Command")), &QAction::triggered, this,
+            &Tmainform::DisplaySingleCommandWindow);
     Options1 = puTools->addAction(QStringLiteral("&Options"));
-    for (const int number : {7})
-        toolBar->button(number)->setEnabled(false);
     faceControls_ = {exitpanel->exitlab};
     faceControls_ += companel->faceControls();
     faceControls_ += Dialpanel->faceControls();
@@ -145,6 +145,11 @@ void Tmainform::bindTexts() {
 void Tmainform::connectControls() {
     connect(toolBar->button(1), &QToolButton::clicked, this, &Tmainform::ToolButton1Click);
     connect(toolBar->button(2), &QToolButton::clicked, this, &Tmainform::ToolButton2Click);
+    connect(toolBar->button(7), &QToolButton::clicked, this, [this] {
+        // In debug mode the button opens its menu and does nothing else.
+        if (!link_.state.DebugMode)
+            DisplaySingleCommandWindow();
+    });
     connect(toolBar->button(8), &QToolButton::clicked, this, &Tmainform::ToolButton8Click);
     connect(toolBar->button(10), &QToolButton::clicked, this, &Tmainform::ToolButton10Click);
     connect(toolBar->button(11), &QToolButton::clicked, this, &Tmainform::ToolButton11Click);
@@ -168,6 +173,7 @@ void Tmainform::connectControls() {
     connect(vxsetpanel->setgetbbut, &QToolButton::clicked, this, &Tmainform::setgetbbutClick);
     connect(sitebutton, &QToolButton::clicked, this, &Tmainform::sitebuttonClick);
     connect(Options1, &QAction::triggered, this, &Tmainform::Options1Click);
+    connect(singlePanel, &Singlepanel::siteModeChanged, this, &Tmainform::showSiteTexts);
     connect(exitpanel->exityesBitBtn, &QToolButton::clicked, this, &QWidget::close);
     connect(exitpanel->exitnoBitBtn, &QToolButton::clicked, this, [this] {
         exitpanel->hide();
@@ -241,6 +247,7 @@ void Tmainform::ArrangeMainWindow() {
     Savepanel->setGeometry(368, 40, SavePanel::Width, SavePanel::SaveLayoutHeight);
     Logpanel->setGeometry(325, 66, LogPanel::Width, LogPanel::Height);
     vxsetpanel->setGeometry(380, 45, 106, 144);
+    singlePanel->setGeometry(380, 66, Singlepanel::Width, Singlepanel::Height);
     fitToVisibleControls();
 }
 
@@ -335,6 +342,12 @@ void Tmainform::ToolButton1Click() {
 
 void Tmainform::ToolButton2Click() {
     togglePanel(Langgroup);
+}
+
+void Tmainform::DisplaySingleCommandWindow() {
+    togglePanel(singlePanel);
+    if (singlePanel->isVisible())
+        singlePanel->shown();
 }
 
 void Tmainform::ToolButton8Click() {
@@ -458,12 +471,13 @@ void Tmainform::ApplyLanguage() {
     toolBar->setImage(2, ToolImage::FirstFlag + std::clamp(language, 0, 3));
     texts_.apply(language);
     showDialHeaders();
+    singlePanel->ApplyLanguage();
     showSavePanelHint();
 }
 
-// The single command panel takes the kind from singleNumberKindChanged.
 void Tmainform::SendSingleNumberKind(int kind) {
     singleNumberKind_ = kind;
+    singlePanel->SendSingleNumberKindExecute(kind);
     emit singleNumberKindChanged(kind);
 }
 
@@ -485,7 +499,6 @@ void Tmainform::showSiteTexts() {
 void Tmainform::decideDebugMode() {
     link_.state.DebugMode = debugModeFromArguments(services_.arguments);
     toolBar->setToolsMenu(link_.state.DebugMode ? puTools : nullptr);
-    toolBar->button(7)->setEnabled(link_.state.DebugMode);
 }
 
 // Tells why a port could not be used: missing, taken by another program, or (on Linux) not

@@ -29,6 +29,7 @@ class QMenu;
 class QToolButton;
 class SavePanel;
 class ShowHintInStatusBar;
+class Singlepanel;
 class SitePanel;
 class StatusBar;
 class VxsetPanel;
@@ -43,6 +44,7 @@ struct MainWindowServices {
     PortMap& portMap;
     const SerialPortLister& serialPorts;
     FontChooser& fontChooser;
+    Confirmer& confirmer;
     const WallClock& clock;
     QStringList arguments; // after the program name
     QString programVersion;
@@ -81,6 +83,7 @@ public:
     PortPanel* companel;
     DialPanel* Dialpanel;
     SitePanel* sitepanel;
+    Singlepanel* singlePanel;
     SavePanel* Savepanel;
     LogPanel* Logpanel;
     VxsetPanel* vxsetpanel;
@@ -137,6 +140,7 @@ private:
     void writeLogEntry();
     void SavebuttonClick();
     void btnSaveClick();
+    void DisplaySingleCommandWindow();
     void sitebuttonClick();
     void SitespinChange(int site);
     void englishselectClick();
