@@ -120,6 +120,8 @@ void Program::connectBeeps() {
 void Program::placeMainWindow() {
     options_ = readWindowOptions(store_);
     link.setVerifyWrites(options_.VerifyWrites);
+    link.state.fastReplies = options_.FastReplies;
+    mainform->companel->showLinkValues();
     const QPoint stored(options_.MainFormLeft, options_.MainFormTop);
     if (QGuiApplication::screenAt(stored + QPoint(20, 20)) == nullptr) {
         options_.MainFormLeft = WindowOptions{}.MainFormLeft;
@@ -136,6 +138,7 @@ void Program::shutDown() {
     debugform.reset();
     options_.MainFormLeft = mainform->x();
     options_.MainFormTop = mainform->y();
+    options_.FastReplies = link.state.fastReplies;
     writeWindowOptions(store_, options_);
     emit finished();
 }

@@ -55,6 +55,8 @@ bool parseOption(const QStringList& args, int& i, CliArguments& out,
         formatAsked = OutputFormat::Csv;
     } else if (arg == QLatin1String("--debug")) {
         out.debug = true;
+    } else if (arg == QLatin1String("--fast")) {
+        out.fast = true;
     } else if (arg == QLatin1String("--append") || arg == QLatin1String("--overwrite")) {
         const auto existing = arg == QLatin1String("--append") ? ReportRequest::Existing::Append
                                                                : ReportRequest::Existing::Overwrite;
@@ -268,7 +270,7 @@ std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& 
 
 QString cliUsage() {
     return QStringLiteral(
-               "usage: tarvik-cli --port DEVICE [--baud %2] [--site N] [--debug]\n"
+               "usage: tarvik-cli --port DEVICE [--baud %2] [--site N] [--fast] [--debug]\n"
                "                  read %1 [--json|--csv]\n"
                "                  backup FILE.stp\n"
                "                  diff FILE.stp [--json]\n"
@@ -283,7 +285,8 @@ QString cliUsage() {
                "       tarvik-cli --help\n"
                "DEVICE is a device path (/dev/ttyUSB0), a COM number (COM3) or a "
                "serial-over-network\n"
-               "adapter (tcp://HOST:PORT). The baud rate is %3 unless --baud says otherwise.\n")
+               "adapter (tcp://HOST:PORT). The baud rate is %3 unless --baud says otherwise.\n"
+               "--fast handles each reply as soon as it has arrived instead of on the next poll.\n")
         .arg(readNames(), LinkPorts::BaudTexts.join(u'|'),
              LinkPorts::BaudTexts.at(CliArguments{}.baudIndex), reportSectionNames().join(u','));
 }

@@ -157,6 +157,7 @@ int main(int argc, char* argv[]) {
     link.ports.DirectPortNumber = directComNumber(args->port, portMap);
     link.ports.baudIndex = args->baudIndex;
     link.state.DebugMode = args->debug;
+    link.state.fastReplies = args->fast;
     link.state.SiteMode = args->site >= 0;
     if (args->site >= 0)
         link.state.siteNumber = args->site;

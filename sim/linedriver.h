@@ -18,7 +18,10 @@ public:
     LineDriver(Controller& controller, PacedWriter::Sink sink, QObject* parent = nullptr);
 
     void setBaud(int baud) { writer_.setBaud(baud); }
-    void receive(const QByteArray& bytes) { writer_.enqueue(controller_.receive(bytes)); }
+    // The controller hears the bytes once they have crossed the line.
+    void receive(const QByteArray& bytes) {
+        writer_.enqueue(controller_.receive(bytes), writer_.wireNs(bytes.size()));
+    }
     void discardPending() { writer_.discard(); }
 
 private:

@@ -3,6 +3,7 @@
 #include "sim/linespeed.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace sim {
 namespace {
@@ -24,10 +25,11 @@ void PacedWriter::setBaud(int baud) {
     byteNs_ = BitsPerByte * 1000 * NsPerMs / baud;
 }
 
-void PacedWriter::enqueue(const QList<ReplyChunk>& chunks) {
+void PacedWriter::enqueue(const QList<ReplyChunk>& chunks, qint64 heardAfterNs) {
     const bool idle = queue_.empty();
+    qint64 heard = heardAfterNs;
     for (const ReplyChunk& chunk : chunks) {
-        qint64 pause = chunk.delayMs * NsPerMs;
+        qint64 pause = chunk.delayMs * NsPerMs + std::exchange(heard, 0);
         for (const char byte : chunk.bytes) {
             queue_.push_back({pause, byte});
             pause = 0;
@@ -46,7 +48,7 @@ void PacedWriter::scheduleNext() {
     if (queue_.empty())
         return;
     const qint64 now = clock_.nsecsElapsed();
-    dueNs_ = std::max(now + queue_.front().pauseNs, lineFreeNs_);
+    dueNs_ = std::max(now + queue_.front().pauseNs, lineFreeNs_) + byteNs_;
     waitUntilDue(now);
 }
 
@@ -64,7 +66,7 @@ void PacedWriter::writeDue() {
     }
     const char byte = queue_.front().byte;
     queue_.pop_front();
-    lineFreeNs_ = now + byteNs_;
+    lineFreeNs_ = dueNs_;
     sink_(byte);
     scheduleNext();
 }

@@ -13,6 +13,13 @@ TransactionEngine::TransactionEngine(LinkPorts& ports, LinkState& link, MemoryIm
             &TransactionEngine::Comport1TriggerTimer);
     connect(&ports_.Comport2, &SerialPort::triggerTimer, this,
             &TransactionEngine::Comport2TriggerTimer);
+    // Queued: a reply is handled after the send that asked for it has returned.
+    connect(
+        &ports_.Comport1, &SerialPort::bytesArrived, this,
+        [this] { replyArrived(LinkPorts::Direct); }, Qt::QueuedConnection);
+    connect(
+        &ports_.Comport2, &SerialPort::bytesArrived, this,
+        [this] { replyArrived(LinkPorts::Modem); }, Qt::QueuedConnection);
 }
 
 bool TransactionEngine::isBusy() const {
@@ -110,6 +117,30 @@ void TransactionEngine::replyTick(int port) {
         handleTimeout(port);
     if (state_.WaitState > 6)
         handleCompleteReply();
+    finishTick(port);
+}
+
+// Fast replies: a read's reply that is complete is handled now and the next frame goes out at
+// once; a reply still missing is left to the polls, so timeouts and retries are unchanged.
+void TransactionEngine::replyArrived(int port) {
+    if (!link_.fastReplies || !awaitsReadReplyOn(port))
+        return;
+    takeReplyByte(port);
+    if (state_.WaitState != 7)
+        return;
+    state_.StopReplyTimer = false;
+    noDataFailure_ = false;
+    handleCompleteReply();
+    finishTick(port);
+}
+
+bool TransactionEngine::awaitsReadReplyOn(int port) const {
+    return state_.Busy && state_.WaitState >= 1 && state_.WaitState < 6 &&
+           replyTriggers_[static_cast<size_t>(port)].exists &&
+           sequencer_->state().ReadType > ReadKind::Single;
+}
+
+void TransactionEngine::finishTick(int port) {
     if (state_.StopReplyTimer)
         removeReplyTrigger(port);
     if (state_.WaitState == 6)

@@ -88,6 +88,9 @@ private:
     };
 
     void replyTick(int port);
+    void replyArrived(int port);
+    bool awaitsReadReplyOn(int port) const;
+    void finishTick(int port);
     void takeReplyByte(int port);
     void handleTimeout(int port);
     void handleCompleteReply();

@@ -21,7 +21,7 @@ public:
     quint8 getChar() override;
 
     // Bytes the device "sent", waiting to be taken.
-    void queueInput(const QByteArray& bytes) { input_.append(bytes); }
+    void queueInput(const QByteArray& bytes);
     int pendingInput() const { return static_cast<int>(input_.size()); }
     // Each putBytes call, in order.
     QList<QByteArray> sent;

@@ -42,6 +42,57 @@ std::array<quint8, 512> patternMemory() {
         memory[i] = static_cast<quint8>((i * 7 + 3) & 0xFF);
     return memory;
 }
+
+// A controller that answers each read frame one tick after it, from patternMemory(); the
+// faults say which frames (counted from 0) lose their reply or get their data byte late.
+struct PacedController {
+    enum Fault { None, Dropped, LateData };
+    static constexpr int ReplyTicks = 1, LateDataTicks = 3;
+
+    PacedController(LinkRig& rig, QMap<int, Fault> faults) : rig_(rig), faults_(faults) {
+        QObject::connect(&rig.direct, &FakeSerialPort::bytesSent, &rig.direct,
+                         [this](const QByteArray& frame) { answer(frame); });
+    }
+
+    QList<long> sendTicks;
+    QList<QByteArray> frames;
+
+private:
+    void answer(const QByteArray& frame) {
+        const Fault fault = faults_.value(static_cast<int>(frames.size()), None);
+        sendTicks << rig_.clock.now();
+        frames << frame;
+        if (fault == Dropped)
+            return;
+        const auto address = static_cast<size_t>(static_cast<quint8>(frame.at(1)));
+        const char value = static_cast<char>(patternMemory()[address]);
+        if (fault == LateData) {
+            after(ReplyTicks, bytes({200}));
+            after(LateDataTicks, QByteArray(1, value));
+        } else {
+            after(ReplyTicks, bytes({200}).append(value));
+        }
+    }
+
+    void after(int ticks, const QByteArray& reply) {
+        timers_.push_back(rig_.clock.createTimer());
+        QObject::connect(timers_.back().get(), &TickTimer::fired, &rig_.direct,
+                         [this, reply] { rig_.direct.queueInput(reply); });
+        timers_.back()->start(ticks);
+    }
+
+    LinkRig& rig_;
+    QMap<int, Fault> faults_;
+    std::vector<std::unique_ptr<TickTimer>> timers_;
+};
+
+// The ticks between one send and the next.
+QList<long> gaps(const QList<long>& ticks) {
+    QList<long> out;
+    for (qsizetype i = 1; i < ticks.size(); ++i)
+        out << ticks.at(i) - ticks.at(i - 1);
+    return out;
+}
 } // namespace
 
 // Reply polling, timeouts, the double check and the watchdog, on virtual ticks.
@@ -482,6 +533,67 @@ private slots:
     }
 };
 
+// Fast replies take away only the wait for a reply that has already arrived.
+class FastRepliesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void onlyTheWaitForAnArrivedReplyGoes() {
+        // Frame 2 loses its reply (a timeout and the same frame again), frame 5 gets its data
+        // byte late.
+        const QMap<int, PacedController::Fault> faults{{2, PacedController::Dropped},
+                                                       {5, PacedController::LateData}};
+        struct Run {
+            QList<long> gaps;
+            QList<QByteArray> frames;
+        };
+        const auto run = [&faults](bool fast) {
+            LinkRig rig;
+            rig.link.state.fastReplies = fast;
+            PacedController controller(rig, faults);
+            rig.link.startRead(ReadKind::Current, Requester::Window);
+            rig.runUntil([&rig] { return !rig.done.isEmpty(); });
+            [&] {
+                QCOMPARE(rig.done.size(), 1);
+                QCOMPARE(rig.outcome(0), ReadOutcome::Completed);
+                for (const int address : readList(ReadKind::Current))
+                    QCOMPARE(rig.link.image.at(address), patternMemory()[size_t(address)]);
+            }();
+            return Run{gaps(controller.sendTicks), controller.frames};
+        };
+        // Each frame's wait: normal, after the lost reply, after the late data byte.
+        const auto expected = [&faults](qsizetype frames, long normal, long late) {
+            QList<long> out;
+            for (int frame = 0; frame + 1 < frames; ++frame) {
+                const auto fault = faults.value(frame, PacedController::None);
+                out << (fault == PacedController::Dropped    ? 10
+                        : fault == PacedController::LateData ? late
+                                                             : normal);
+            }
+            return out;
+        };
+
+        const Run polled = run(false);
+        const Run fast = run(true);
+        QCOMPARE(polled.frames.size(), 2 * 22 + 1);
+        QCOMPARE(fast.frames, polled.frames);
+        QCOMPARE(polled.gaps, expected(polled.frames.size(), 2, 4));
+        QCOMPARE(fast.gaps, expected(fast.frames.size(), 1, 3));
+    }
+
+    void singleCommandsKeepTheirPoll() {
+        LinkRig rig;
+        rig.link.state.fastReplies = true;
+        rig.direct.open();
+        QSignalSpy replies(&rig.link, &ControllerLink::singleCommandReply);
+        rig.link.sendSingleCommand(1, 10, 0);
+        rig.reply(42);
+        QCoreApplication::processEvents();
+        QCOMPARE(replies.size(), 0);
+        rig.clock.advance(2);
+        QCOMPARE(replies.size(), 1);
+    }
+};
+
 #include "testmain.h"
-TARVIK_TEST_MAIN(TransactionEngineTest, ReadSequenceTest)
+TARVIK_TEST_MAIN(TransactionEngineTest, ReadSequenceTest, FastRepliesTest)
 #include "test_engine.moc"

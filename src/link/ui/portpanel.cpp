@@ -2,6 +2,7 @@
 
 #include "link/ui/comportedit.h"
 #include "link/ui/devicecombo.h"
+#include "link/ui/fastrepliesbox.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -58,6 +59,7 @@ void PortPanel::createControls(const SerialPortLister& lister) {
     baudbox->addItems(LinkPorts::BaudTexts);
     TimedelayEdit = new QSpinBox(this);
     TimedelayEdit->setRange(2, 20);
+    fastReplies = new FastRepliesBox(link_, this);
 }
 
 void PortPanel::placeControls() {
@@ -73,6 +75,7 @@ void PortPanel::placeControls() {
     modemDevice->setGeometry(8, 168, 281, 24);
     Timedelaylab->setGeometry(8, 200, 130, 20);
     TimedelayEdit->setGeometry(140, 198, 50, 24);
+    fastReplies->setGeometry(8, 228, 281, 22);
 }
 
 void PortPanel::connectControls() {
@@ -102,6 +105,7 @@ void PortPanel::showLinkValues() {
     ebModemComPortNum->showNumber(ports_.ModemPortNumber);
     baudbox->setCurrentIndex(std::clamp(ports_.baudIndex, 0, 3));
     TimedelayEdit->setValue(link_.pathTimeDelay);
+    fastReplies->showLinkValue();
     showDevices();
 }
 
@@ -123,6 +127,6 @@ void PortPanel::chooseDevice(int port, const QString& device) {
 }
 
 QList<QWidget*> PortPanel::faceControls() const {
-    return {Directlab,          Baudlab,           Portlab, Mportlab,      Modemlab,
-            ebDirectComPortNum, ebModemComPortNum, baudbox, TimedelayEdit, Timedelaylab};
+    return {Directlab,         Baudlab, Portlab,       Mportlab,     Modemlab,   ebDirectComPortNum,
+            ebModemComPortNum, baudbox, TimedelayEdit, Timedelaylab, fastReplies};
 }

@@ -9,12 +9,13 @@
 
 class ComPortEdit;
 class DeviceCombo;
+class FastRepliesBox;
 class QComboBox;
 class QLabel;
 class QSpinBox;
 
 // The ports part of the communications panel: the direct and modem COM numbers with the device
-// behind each, the baud selector and the modem path delay.
+// behind each, the baud selector, the modem path delay and the fast replies option.
 class PortPanel : public QFrame {
     Q_OBJECT
 public:
@@ -38,6 +39,7 @@ public:
     DeviceCombo* modemDevice;
     QComboBox* baudbox;
     QSpinBox* TimedelayEdit;
+    FastRepliesBox* fastReplies;
 
 private:
     void createControls(const SerialPortLister& lister);

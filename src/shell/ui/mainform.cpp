@@ -6,6 +6,7 @@
 #include "data/viewertexts.h"
 #include "link/portfailuretexts.h"
 #include "link/ui/comportedit.h"
+#include "link/ui/fastrepliesbox.h"
 #include "link/ui/portpanel.h"
 #include "shell/configmigration.h"
 #include "shell/configurationio.h"
@@ -103,6 +104,8 @@ void Tmainform::bindTexts() {
     texts_.captionAndHint(companel->Modemlab, Modemlab);
     texts_.caption(companel->Timedelaylab, Timedelaylab);
     texts_.hint(companel->ebModemComPortNum, ebModemComPortNumHint);
+    texts_.caption(companel->fastReplies, fastReplies);
+    texts_.hint(companel->fastReplies, fastRepliesHint);
     texts_.hint(Statusb, StatusbHint);
     texts_.hint(Langgroup, LanggroupHint);
     for (int number = 1; number <= 12; ++number)
@@ -227,7 +230,7 @@ void Tmainform::ArrangeMainWindow() {
     exitpanel->setGeometry(0, 40, 73, 120);
     Langgroup->setGeometry(40, 40, 65, 177);
     sitepanel->setGeometry(510, 48, 129, 89);
-    companel->setGeometry(330, 66, 297, 227);
+    companel->setGeometry(330, 66, 297, 256);
     Savepanel->setGeometry(368, 40, SavePanel::Width, SavePanel::SaveLayoutHeight);
     Logpanel->setGeometry(325, 66, LogPanel::Width, LogPanel::Height);
     vxsetpanel->setGeometry(380, 45, 106, 144);
