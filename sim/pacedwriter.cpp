@@ -52,10 +52,10 @@ void PacedWriter::scheduleNext() {
     waitUntilDue(now);
 }
 
-// Rounded up: a timer that fires a little late costs nothing, one that fires early would send
-// faster than the line.
+// Timers count whole milliseconds: rounded to the nearest, so a byte is not late by most of a
+// millisecond each time; one that fires early waits again (writeDue), so none goes out too soon.
 void PacedWriter::waitUntilDue(qint64 now) {
-    timer_.start(static_cast<int>((dueNs_ - now + NsPerMs - 1) / NsPerMs));
+    timer_.start(static_cast<int>((dueNs_ - now + NsPerMs / 2) / NsPerMs));
 }
 
 void PacedWriter::writeDue() {
