@@ -19,6 +19,7 @@ namespace {
 constexpr double DropRate = 0.02, NoiseRate = 0.01, LateDataRate = 0.05;
 // A read that has not ended after this long hangs.
 constexpr int HangMs = 180000;
+constexpr int ShownWrongBytes = 20;
 
 struct SoakOptions {
     bool fast = false;
@@ -67,8 +68,11 @@ void checkImage(const ControllerLink& link, const sim::Controller& controller, T
         if (!link.image.wasRead(address))
             continue;
         ++tally.bytesChecked;
-        if (link.image.at(address) != controller.imageByte(address))
-            ++tally.wrongBytes;
+        if (link.image.at(address) == controller.imageByte(address))
+            continue;
+        if (++tally.wrongBytes <= ShownWrongBytes)
+            std::printf("wrong byte at image address %d: read %d, the controller holds %d\n",
+                        address, link.image.at(address), controller.imageByte(address));
     }
 }
 

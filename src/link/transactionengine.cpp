@@ -45,6 +45,10 @@ void TransactionEngine::sendframe(int command, int address, int data) {
 }
 
 void TransactionEngine::sendRead(int address) {
+    // Whatever still waits is left over from an earlier reply (a garbled status leaves its data
+    // byte behind). Taken as this frame's reply it would shift every later reply by one frame,
+    // and at the next address two stale readings would agree on the previous address's byte.
+    ports_.linkPort().flushInput();
     if (address >= MemoryImage::EepromBase)
         sendcommand(2, address - MemoryImage::EepromBase, 0);
     else
