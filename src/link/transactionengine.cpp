@@ -45,14 +45,21 @@ void TransactionEngine::sendframe(int command, int address, int data) {
 }
 
 void TransactionEngine::sendRead(int address) {
-    // Whatever still waits is left over from an earlier reply (a garbled status leaves its data
-    // byte behind). Taken as this frame's reply it would shift every later reply by one frame,
-    // and at the next address two stale readings would agree on the previous address's byte.
-    ports_.linkPort().flushInput();
+    dropLeftoverBytes();
     if (address >= MemoryImage::EepromBase)
         sendcommand(2, address - MemoryImage::EepromBase, 0);
     else
         sendcommand(1, address, 0);
+}
+
+// Whatever still waits is left over from an earlier reply (a garbled status leaves its data byte
+// behind). Taken as this frame's reply it would shift every later reply by one frame, and at the
+// next address two stale readings would agree on the previous address's byte. The bytes are
+// taken rather than flushed, so that the trace shows them.
+void TransactionEngine::dropLeftoverBytes() {
+    const int port = ports_.linkPortId();
+    while (ports_.port(port).charReady())
+        ports_.CommReceive(port);
 }
 
 void TransactionEngine::openRead(int address) {
@@ -125,12 +132,14 @@ void TransactionEngine::replyTick(int port) {
 }
 
 // Fast replies: a read's reply that is complete is handled now and the next frame goes out at
-// once; a reply still missing is left to the polls, so timeouts and retries are unchanged.
+// once; a reply still missing is left to the polls, so timeouts and retries are unchanged. So is
+// a reply without a data byte: more of it may be on the way (a garbled status is followed by its
+// data byte), and only the poll sees the line settled.
 void TransactionEngine::replyArrived(int port) {
     if (!link_.fastReplies || !awaitsReadReplyOn(port))
         return;
     takeReplyByte(port);
-    if (state_.WaitState != 7)
+    if (state_.WaitState != 7 || !state_.match.DataReceived)
         return;
     state_.StopReplyTimer = false;
     noDataFailure_ = false;

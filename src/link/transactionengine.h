@@ -97,6 +97,7 @@ private:
     void handleReadReply();
     void acceptReading();
     void startAddress();
+    void dropLeftoverBytes();
     void armReplyTrigger(int port, int ticks);
     void removeReplyTrigger(int port);
     void readfail(ReadOutcome reason);

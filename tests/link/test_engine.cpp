@@ -44,9 +44,10 @@ std::array<quint8, 512> patternMemory() {
 }
 
 // A controller that answers each read frame one tick after it, from patternMemory(); the
-// faults say which frames (counted from 0) lose their reply or get their data byte late.
+// faults say which frames (counted from 0) lose their reply, get their data byte late or their
+// status garbled on the line.
 struct PacedController {
-    enum Fault { None, Dropped, LateData };
+    enum Fault { None, Dropped, LateData, GarbledStatus };
     static constexpr int ReplyTicks = 1, LateDataTicks = 3;
 
     PacedController(LinkRig& rig, QMap<int, Fault> faults) : rig_(rig), faults_(faults) {
@@ -69,6 +70,8 @@ private:
         if (fault == LateData) {
             after(ReplyTicks, bytes({200}));
             after(LateDataTicks, QByteArray(1, value));
+        } else if (fault == GarbledStatus) {
+            after(ReplyTicks, bytes({7}).append(value));
         } else {
             after(ReplyTicks, bytes({200}).append(value));
         }
@@ -545,9 +548,10 @@ class FastRepliesTest : public QObject {
 private slots:
     void onlyTheWaitForAnArrivedReplyGoes() {
         // Frame 2 loses its reply (a timeout and the same frame again), frame 5 gets its data
-        // byte late.
+        // byte late, frame 9's garbled status is a reply without data, asked again at the poll.
         const QMap<int, PacedController::Fault> faults{{2, PacedController::Dropped},
-                                                       {5, PacedController::LateData}};
+                                                       {5, PacedController::LateData},
+                                                       {9, PacedController::GarbledStatus}};
         struct Run {
             QList<long> gaps;
             QList<QByteArray> frames;
@@ -566,21 +570,21 @@ private slots:
             }();
             return Run{gaps(controller.sendTicks), controller.frames};
         };
-        // Each frame's wait: normal, after the lost reply, after the late data byte.
+        // Each frame's wait: normal, after the lost reply, the late data byte, the garbled status.
         const auto expected = [&faults](qsizetype frames, long normal, long late) {
+            const QMap<PacedController::Fault, long> waits{{PacedController::None, normal},
+                                                           {PacedController::Dropped, 10},
+                                                           {PacedController::LateData, late},
+                                                           {PacedController::GarbledStatus, 2}};
             QList<long> out;
-            for (int frame = 0; frame + 1 < frames; ++frame) {
-                const auto fault = faults.value(frame, PacedController::None);
-                out << (fault == PacedController::Dropped    ? 10
-                        : fault == PacedController::LateData ? late
-                                                             : normal);
-            }
+            for (int frame = 0; frame + 1 < frames; ++frame)
+                out << waits.value(faults.value(frame, PacedController::None));
             return out;
         };
 
         const Run polled = run(false);
         const Run fast = run(true);
-        QCOMPARE(polled.frames.size(), 2 * 22 + 1);
+        QCOMPARE(polled.frames.size(), 2 * 22 + 2);
         QCOMPARE(fast.frames, polled.frames);
         QCOMPARE(polled.gaps, expected(polled.frames.size(), 2, 4));
         QCOMPARE(fast.gaps, expected(fast.frames.size(), 1, 3));
