@@ -8,12 +8,12 @@
 
 #include <cstdio>
 
-// A steady simulated controller on a pseudo-terminal and a link on the real serial stack
-// leading to it, at one baud rate, ready to read or write.
+// A simulated controller on a pseudo-terminal, steady unless told otherwise, and a link on the
+// real serial stack leading to it, at one baud rate, ready to read or write.
 class BenchLine {
 public:
-    explicit BenchLine(int baud)
-        : controller_(steadyController()), line_(controller_, sim::PtyOptions{baud, false, {}}),
+    explicit BenchLine(int baud, const sim::ControllerConfig& config = steadyController())
+        : controller_(config), line_(controller_, sim::PtyOptions{baud, false, {}}),
           direct_(timers_, ports_), modem_(timers_, ports_), link(direct_, modem_, clock_) {
         link.ports.baudIndex =
             static_cast<int>(LinkPorts::BaudTexts.indexOf(QString::number(baud)));
@@ -31,13 +31,16 @@ public:
         return true;
     }
 
-private:
+    // Live values that hold still, so what is read can be compared with what it holds.
     static sim::ControllerConfig steadyController() {
         sim::ControllerConfig config;
         config.drift = false;
         return config;
     }
 
+    sim::Controller& controller() { return controller_; }
+
+private:
     sim::Controller controller_;
     sim::PtyLine line_;
     QtTickTimerSource timers_;

@@ -56,6 +56,8 @@ bool parseOption(const QStringList& args, int& i, CliArguments& out,
         formatAsked = OutputFormat::Csv;
     } else if (arg == QLatin1String("--debug")) {
         out.debug = true;
+    } else if (arg == QLatin1String("--fast")) {
+        out.fast = true;
     } else if (arg == QLatin1String("--append") || arg == QLatin1String("--overwrite")) {
         const auto existing = arg == QLatin1String("--append") ? ReportRequest::Existing::Append
                                                                : ReportRequest::Existing::Overwrite;
@@ -413,7 +415,7 @@ std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& 
 
 QString cliUsage() {
     return QStringLiteral(
-               "usage: tarvik-cli --port DEVICE [--baud %2] [--site N] [--debug]\n"
+               "usage: tarvik-cli --port DEVICE [--baud %2] [--site N] [--fast] [--debug]\n"
                "                  read %1 [--json|--csv]\n"
                "                  backup FILE.stp\n"
                "                  diff FILE.stp [--json]\n"
@@ -450,7 +452,8 @@ QString cliUsage() {
                "overwrite\n"
                "the controller's 30-day history and need --yes; set-site gives the site interface "
                "at\n"
-               "site N the site number NEW.\n")
+               "site N the site number NEW.\n"
+               "--fast handles each reply as soon as it has arrived instead of on the next poll.\n")
         .arg(readNames(), LinkPorts::BaudTexts.join(u'|'),
              LinkPorts::BaudTexts.at(CliArguments{}.baudIndex), reportSectionNames().join(u','),
              DialRequest{}.setupString, QString::number(DialRequest{}.pathDelay));

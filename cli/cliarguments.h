@@ -46,6 +46,7 @@ struct CliArguments {
     bool verify = true;
     OutputFormat format = OutputFormat::Text;
     bool debug = false;
+    bool fast = false; // --fast: read replies are handled as soon as they have arrived
     ReportRequest report;
     LogRequest log;
     DialRequest dial; // with a number, --port is the modem and the command runs over a call

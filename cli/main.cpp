@@ -186,6 +186,7 @@ int main(int argc, char* argv[]) {
     link.ports.DirectPortNumber = comNumberFor(args->port, 1, portMap);
     link.ports.baudIndex = args->baudIndex;
     link.state.DebugMode = args->debug;
+    link.state.fastReplies = args->fast;
     link.state.SiteMode = args->site >= 0;
     if (args->site >= 0)
         link.state.siteNumber = args->site;

@@ -17,8 +17,8 @@ void LineDriver::setBaud(int baud) {
 void LineDriver::receive(const QByteArray& bytes) {
     if (modem_ != nullptr)
         modem_->receive(bytes);
-    else
-        writer_.enqueue(controller_.receive(bytes));
+    else // the controller hears the bytes once they have crossed the line
+        writer_.enqueue(controller_.receive(bytes), writer_.wireNs(bytes.size()));
 }
 
 void LineDriver::putModemInFront(HayesModem& modem) {

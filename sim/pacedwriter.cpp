@@ -3,6 +3,7 @@
 #include "sim/linespeed.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace sim {
 namespace {
@@ -24,10 +25,11 @@ void PacedWriter::setBaud(int baud) {
     byteNs_ = BitsPerByte * 1000 * NsPerMs / baud;
 }
 
-void PacedWriter::enqueue(const QList<ReplyChunk>& chunks) {
+void PacedWriter::enqueue(const QList<ReplyChunk>& chunks, qint64 heardAfterNs) {
     const bool idle = queue_.empty();
+    qint64 heard = heardAfterNs;
     for (const ReplyChunk& chunk : chunks) {
-        qint64 pause = chunk.delayMs * NsPerMs;
+        qint64 pause = chunk.delayMs * NsPerMs + std::exchange(heard, 0);
         for (const char byte : chunk.bytes) {
             queue_.push_back({pause, byte});
             pause = 0;
@@ -46,14 +48,14 @@ void PacedWriter::scheduleNext() {
     if (queue_.empty())
         return;
     const qint64 now = clock_.nsecsElapsed();
-    dueNs_ = std::max(now + queue_.front().pauseNs, lineFreeNs_);
+    dueNs_ = std::max(now + queue_.front().pauseNs, lineFreeNs_) + byteNs_;
     waitUntilDue(now);
 }
 
-// Rounded up: a timer that fires a little late costs nothing, one that fires early would send
-// faster than the line.
+// Timers count whole milliseconds: rounded to the nearest, so a byte is not late by most of a
+// millisecond each time; one that fires early waits again (writeDue), so none goes out too soon.
 void PacedWriter::waitUntilDue(qint64 now) {
-    timer_.start(static_cast<int>((dueNs_ - now + NsPerMs - 1) / NsPerMs));
+    timer_.start(static_cast<int>((dueNs_ - now + NsPerMs / 2) / NsPerMs));
 }
 
 void PacedWriter::writeDue() {
@@ -64,7 +66,7 @@ void PacedWriter::writeDue() {
     }
     const char byte = queue_.front().byte;
     queue_.pop_front();
-    lineFreeNs_ = now + byteNs_;
+    lineFreeNs_ = dueNs_;
     sink_(byte);
     scheduleNext();
 }

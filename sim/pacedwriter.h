@@ -11,7 +11,8 @@
 namespace sim {
 
 // Puts reply bytes on the line one at a time, never faster than the baud rate lets them go
-// (ten bits a byte), with each chunk's pause before it.
+// (ten bits a byte), with each chunk's pause before it. A byte is handed over when its last bit
+// would have arrived.
 class PacedWriter : public QObject {
     Q_OBJECT
 public:
@@ -20,7 +21,11 @@ public:
     explicit PacedWriter(Sink sink, QObject* parent = nullptr);
 
     void setBaud(int baud);
-    void enqueue(const QList<ReplyChunk>& chunks);
+    // The first chunk's pause counts from heardAfterNs on: the bytes that asked for the reply
+    // take that long to cross the line.
+    void enqueue(const QList<ReplyChunk>& chunks, qint64 heardAfterNs = 0);
+    // How long these many bytes take on the line.
+    qint64 wireNs(qsizetype bytes) const { return bytes * byteNs_; }
     // Forgets what has not gone out yet, for a client that has gone.
     void discard();
 
@@ -39,7 +44,7 @@ private:
     QTimer timer_;
     QElapsedTimer clock_;
     qint64 byteNs_ = 0;
-    qint64 lineFreeNs_ = 0; // when the last byte written has left the line
+    qint64 lineFreeNs_ = 0; // when the last byte written has fully arrived
     qint64 dueNs_ = 0;
 };
 

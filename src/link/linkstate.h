@@ -10,6 +10,8 @@ struct LinkState {
     bool ModemConnected = false;
     bool Dialling = false;
     int pathTimeDelay = 2; // modem reply re-arm, 2..20 ticks
+    // A read's reply is handled as soon as its bytes are in, not on the next poll.
+    bool fastReplies = false;
     int LanguageIndex = 0; // 0 English, 1 French, 2 Chinese, 3 German
 };
 

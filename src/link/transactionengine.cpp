@@ -15,6 +15,13 @@ TransactionEngine::TransactionEngine(LinkPorts& ports, LinkState& link, MemoryIm
             &TransactionEngine::Comport1TriggerTimer);
     connect(&ports_.Comport2, &SerialPort::triggerTimer, this,
             &TransactionEngine::Comport2TriggerTimer);
+    // Queued: a reply is handled after the send that asked for it has returned.
+    connect(
+        &ports_.Comport1, &SerialPort::bytesArrived, this,
+        [this] { replyArrived(LinkPorts::Direct); }, Qt::QueuedConnection);
+    connect(
+        &ports_.Comport2, &SerialPort::bytesArrived, this,
+        [this] { replyArrived(LinkPorts::Modem); }, Qt::QueuedConnection);
 }
 
 bool TransactionEngine::isBusy() const {
@@ -48,10 +55,21 @@ void TransactionEngine::openTransaction(int port) {
 }
 
 void TransactionEngine::sendRead(int address) {
+    dropLeftoverBytes();
     if (address >= MemoryImage::EepromBase)
         sendcommand(2, address - MemoryImage::EepromBase, 0);
     else
         sendcommand(1, address, 0);
+}
+
+// Whatever still waits is left over from an earlier reply (a garbled status leaves its data byte
+// behind). Taken as this frame's reply it would shift every later reply by one frame, and at the
+// next address two stale readings would agree on the previous address's byte. The bytes are
+// taken rather than flushed, so that the trace shows them.
+void TransactionEngine::dropLeftoverBytes() {
+    const int port = ports_.linkPortId();
+    while (ports_.port(port).charReady())
+        ports_.CommReceive(port);
 }
 
 void TransactionEngine::openRead(int address) {
@@ -126,6 +144,32 @@ void TransactionEngine::replyTick(int port) {
         handleTimeout(port);
     if (state_.WaitState > 6)
         handleCompleteReply();
+    finishTick(port);
+}
+
+// Fast replies: a read's reply that is complete is handled now and the next frame goes out at
+// once; a reply still missing is left to the polls, so timeouts and retries are unchanged. So is
+// a reply without a data byte: more of it may be on the way (a garbled status is followed by its
+// data byte), and only the poll sees the line settled.
+void TransactionEngine::replyArrived(int port) {
+    if (!link_.fastReplies || !awaitsReadReplyOn(port))
+        return;
+    takeReplyByte(port);
+    if (state_.WaitState != 7 || !state_.match.DataReceived)
+        return;
+    state_.StopReplyTimer = false;
+    noDataFailure_ = false;
+    handleCompleteReply();
+    finishTick(port);
+}
+
+bool TransactionEngine::awaitsReadReplyOn(int port) const {
+    return state_.Busy && state_.WaitState >= 1 && state_.WaitState < 6 &&
+           replyTriggers_[static_cast<size_t>(port)].exists &&
+           sequencer_->state().ReadType > ReadKind::Single;
+}
+
+void TransactionEngine::finishTick(int port) {
     if (state_.StopReplyTimer)
         removeReplyTrigger(port);
     if (state_.WaitState == 6)

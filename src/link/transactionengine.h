@@ -96,6 +96,9 @@ private:
     };
 
     void replyTick(int port);
+    void replyArrived(int port);
+    bool awaitsReadReplyOn(int port) const;
+    void finishTick(int port);
     void takeReplyByte(int port);
     void handleTimeout(int port);
     void handleCompleteReply();
@@ -103,6 +106,7 @@ private:
     void acceptReading();
     void startAddress();
     void openTransaction(int port);
+    void dropLeftoverBytes();
     void armReplyTrigger(int port, int ticks);
     void removeReplyTrigger(int port);
     void readfail(ReadOutcome reason);

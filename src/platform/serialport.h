@@ -72,6 +72,8 @@ public:
 
 signals:
     void triggerTimer(int handle);
+    // Received bytes have arrived and wait to be taken (not emitted from inside putBytes).
+    void bytesArrived();
     // The port failed while in use (device gone, connection ended); it has been closed.
     void portFailed(const PortFailure& failure);
 

@@ -227,6 +227,7 @@ WindowOptions readWindowOptions(const ConfigStore& store) {
     if (out.SingleCommandNumberKind != 0 && out.SingleCommandNumberKind != 1)
         out.SingleCommandNumberKind = 0;
     out.VerifyWrites = read("Verify writes", 1) != 0;
+    out.FastReplies = read("Fast replies", 0) != 0;
     return out;
 }
 
@@ -238,5 +239,7 @@ void writeWindowOptions(ConfigStore& store, const WindowOptions& options) {
     store.writeInteger(ConfigSection::Options, QStringLiteral("MainFormTop"), options.MainFormTop);
     store.writeInteger(ConfigSection::Options, QStringLiteral("Verify writes"),
                        options.VerifyWrites ? 1 : 0);
+    store.writeInteger(ConfigSection::Options, QStringLiteral("Fast replies"),
+                       options.FastReplies ? 1 : 0);
     store.flush();
 }

@@ -16,6 +16,11 @@ inline constexpr TextRow Mportlab{"Modem Port", "Modem Port", "MODEM 接口", "M
 inline constexpr TextRow Modemlab{"Modem", "Modem", "MODEM通信", "Modem"};
 inline constexpr TextRow Timedelaylab{"Path Time delay", "Delai de Liaison", "线路延时",
                                       "Leitungsverzögerung"};
+inline constexpr TextRow fastReplies{"Fast replies", "Réponses rapides", "快速应答",
+                                     "Schnelle Antworten"};
+inline constexpr TextRow fastRepliesHint{"Handle each reply as soon as it has arrived",
+                                         "Traiter chaque réponse dès son arrivée", "应答一到即处理",
+                                         "Jede Antwort sofort nach ihrem Eingang verarbeiten"};
 inline constexpr TextRow ebModemComPortNumHint{"Select Modem Port", " ", "选择MODEM串行口",
                                                "Modem Port auswählen"};
 inline constexpr TextRow StatusbHint{"Status Information", "Information", "区域状态显示",

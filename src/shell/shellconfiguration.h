@@ -61,4 +61,6 @@ struct WindowOptions {
     int SingleCommandNumberKind = 0;
     // Settings writes are read back and compared once sent.
     bool VerifyWrites = true;
+    // Read replies are handled as soon as they have arrived.
+    bool FastReplies = false;
 };

@@ -22,3 +22,8 @@ quint8 FakeSerialPort::getChar() {
     input_.remove(0, 1);
     return byte;
 }
+
+void FakeSerialPort::queueInput(const QByteArray& bytes) {
+    input_.append(bytes);
+    emit bytesArrived();
+}

@@ -23,7 +23,7 @@ public:
     std::optional<bool> carrierDetect() override { return open_ ? carrier : std::nullopt; }
 
     // Bytes the device "sent", waiting to be taken.
-    void queueInput(const QByteArray& bytes) { input_.append(bytes); }
+    void queueInput(const QByteArray& bytes);
     int pendingInput() const { return static_cast<int>(input_.size()); }
     // Each putBytes call, in order.
     QList<QByteArray> sent;

@@ -42,6 +42,60 @@ std::array<quint8, 512> patternMemory() {
         memory[i] = static_cast<quint8>((i * 7 + 3) & 0xFF);
     return memory;
 }
+
+// A controller that answers each read frame one tick after it, from patternMemory(); the
+// faults say which frames (counted from 0) lose their reply, get their data byte late or their
+// status garbled on the line.
+struct PacedController {
+    enum Fault { None, Dropped, LateData, GarbledStatus };
+    static constexpr int ReplyTicks = 1, LateDataTicks = 3;
+
+    PacedController(LinkRig& rig, QMap<int, Fault> faults) : rig_(rig), faults_(faults) {
+        QObject::connect(&rig.direct, &FakeSerialPort::bytesSent, &rig.direct,
+                         [this](const QByteArray& frame) { answer(frame); });
+    }
+
+    QList<long> sendTicks;
+    QList<QByteArray> frames;
+
+private:
+    void answer(const QByteArray& frame) {
+        const Fault fault = faults_.value(static_cast<int>(frames.size()), None);
+        sendTicks << rig_.clock.now();
+        frames << frame;
+        if (fault == Dropped)
+            return;
+        const auto address = static_cast<size_t>(static_cast<quint8>(frame.at(1)));
+        const char value = static_cast<char>(patternMemory()[address]);
+        if (fault == LateData) {
+            after(ReplyTicks, bytes({200}));
+            after(LateDataTicks, QByteArray(1, value));
+        } else if (fault == GarbledStatus) {
+            after(ReplyTicks, bytes({7}).append(value));
+        } else {
+            after(ReplyTicks, bytes({200}).append(value));
+        }
+    }
+
+    void after(int ticks, const QByteArray& reply) {
+        timers_.push_back(rig_.clock.createTimer());
+        QObject::connect(timers_.back().get(), &TickTimer::fired, &rig_.direct,
+                         [this, reply] { rig_.direct.queueInput(reply); });
+        timers_.back()->start(ticks);
+    }
+
+    LinkRig& rig_;
+    QMap<int, Fault> faults_;
+    std::vector<std::unique_ptr<TickTimer>> timers_;
+};
+
+// The ticks between one send and the next.
+QList<long> gaps(const QList<long>& ticks) {
+    QList<long> out;
+    for (qsizetype i = 1; i < ticks.size(); ++i)
+        out << ticks.at(i) - ticks.at(i - 1);
+    return out;
+}
 } // namespace
 
 // Reply polling, timeouts, the double check and the watchdog, on virtual ticks.
@@ -158,16 +212,22 @@ private slots:
         QVERIFY(!rig.clock.advanceToNextTimer());
     }
 
-    void bytesAlreadyWaitingAreTakenAsTheReply() {
+    // Taken as replies, stray bytes would shift every later reply by a frame or two, and at each
+    // new address the stale readings of the one before would agree and be stored.
+    void bytesLeftOverFromEarlierRepliesAreNeverTaken() {
         LinkRig rig;
+        const auto memory = patternMemory();
+        rig.answerFrom(memory);
         rig.link.startRead(ReadKind::Current, Requester::Window);
-        rig.reply(5);
-        rig.reply(5); // arrives before the second frame is even sent
+        rig.reply(9);
+        rig.reply(9); // two stray replies behind the first frame's own
         rig.clock.advance(2);
-        QCOMPARE(rig.direct.pendingInput(), 2);
-        rig.clock.advance(2);
-        QCOMPARE(int(rig.link.image.at(221)), 5);
-        QCOMPARE(rig.direct.sent.size(), 3);
+        QCOMPARE(rig.direct.pendingInput(), 2); // the second frame's reply alone
+        rig.runUntil([&rig] { return !rig.done.isEmpty(); });
+        QCOMPARE(rig.outcome(0), ReadOutcome::Completed);
+        QCOMPARE(rig.direct.sent.size(), 2 * 22);
+        for (const int address : readList(ReadKind::Current))
+            QCOMPARE(rig.link.image.at(address), memory[size_t(address)]);
     }
 
     void watchdogFreesBusyTenToElevenSecondsAfterTheLastSend() {
@@ -479,6 +539,68 @@ private slots:
     }
 };
 
+// Fast replies take away only the wait for a reply that has already arrived.
+class FastRepliesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void onlyTheWaitForAnArrivedReplyGoes() {
+        // Frame 2 loses its reply (a timeout and the same frame again), frame 5 gets its data
+        // byte late, frame 9's garbled status is a reply without data, asked again at the poll.
+        const QMap<int, PacedController::Fault> faults{{2, PacedController::Dropped},
+                                                       {5, PacedController::LateData},
+                                                       {9, PacedController::GarbledStatus}};
+        struct Run {
+            QList<long> gaps;
+            QList<QByteArray> frames;
+        };
+        const auto run = [&faults](bool fast) {
+            LinkRig rig;
+            rig.link.state.fastReplies = fast;
+            PacedController controller(rig, faults);
+            rig.link.startRead(ReadKind::Current, Requester::Window);
+            rig.runUntil([&rig] { return !rig.done.isEmpty(); });
+            [&] {
+                QCOMPARE(rig.done.size(), 1);
+                QCOMPARE(rig.outcome(0), ReadOutcome::Completed);
+                for (const int address : readList(ReadKind::Current))
+                    QCOMPARE(rig.link.image.at(address), patternMemory()[size_t(address)]);
+            }();
+            return Run{gaps(controller.sendTicks), controller.frames};
+        };
+        // Each frame's wait: normal, after the lost reply, the late data byte, the garbled status.
+        const auto expected = [&faults](qsizetype frames, long normal, long late) {
+            const QMap<PacedController::Fault, long> waits{{PacedController::None, normal},
+                                                           {PacedController::Dropped, 10},
+                                                           {PacedController::LateData, late},
+                                                           {PacedController::GarbledStatus, 2}};
+            QList<long> out;
+            for (int frame = 0; frame + 1 < frames; ++frame)
+                out << waits.value(faults.value(frame, PacedController::None));
+            return out;
+        };
+
+        const Run polled = run(false);
+        const Run fast = run(true);
+        QCOMPARE(polled.frames.size(), 2 * 22 + 2);
+        QCOMPARE(fast.frames, polled.frames);
+        QCOMPARE(polled.gaps, expected(polled.frames.size(), 2, 4));
+        QCOMPARE(fast.gaps, expected(fast.frames.size(), 1, 3));
+    }
+
+    void singleCommandsKeepTheirPoll() {
+        LinkRig rig;
+        rig.link.state.fastReplies = true;
+        rig.direct.open();
+        QSignalSpy replies(&rig.link, &ControllerLink::singleReplied);
+        rig.link.sendSingle(SingleEntry::ReadRam, 10, 0);
+        rig.reply(42);
+        QCoreApplication::processEvents();
+        QCOMPARE(replies.size(), 0);
+        rig.clock.advance(2);
+        QCOMPARE(replies.size(), 1);
+    }
+};
+
 #include "testmain.h"
-TARVIK_TEST_MAIN(TransactionEngineTest, ReadSequenceTest)
+TARVIK_TEST_MAIN(TransactionEngineTest, ReadSequenceTest, FastRepliesTest)
 #include "test_engine.moc"

@@ -115,6 +115,7 @@ private slots:
         QCOMPARE(options.MainFormTop, 45);
         QCOMPARE(options.SingleCommandNumberKind, 0);
         QVERIFY(options.VerifyWrites);
+        QVERIFY(!options.FastReplies);
     }
 
     void readsInTheProgramsOrder() {
@@ -276,17 +277,19 @@ private slots:
         store.writeInteger(QStringLiteral("Options"), QStringLiteral("MainFormTop"), 120);
         store.writeInteger(QStringLiteral("Options"), QStringLiteral("SingleCommandNumberKind"), 5);
         store.writeInteger(QStringLiteral("Options"), QStringLiteral("Verify writes"), 0);
+        store.writeInteger(QStringLiteral("Options"), QStringLiteral("Fast replies"), 1);
         const WindowOptions read = readWindowOptions(store);
         QCOMPARE(read.MainFormLeft, 240); // text where an integer belongs
         QCOMPARE(read.MainFormTop, 120);
         QCOMPARE(read.SingleCommandNumberKind, 0);
         QVERIFY(!read.VerifyWrites);
+        QVERIFY(read.FastReplies);
         store.journal.clear();
-        writeWindowOptions(store, {10, 20, 1, true});
-        QCOMPARE(
-            writes(store.journal),
-            (QStringList{"write Options/SingleCommandNumberKind=1", "write Options/MainFormLeft=10",
-                         "write Options/MainFormTop=20", "write Options/Verify writes=1"}));
+        writeWindowOptions(store, {10, 20, 1, true, false});
+        QCOMPARE(writes(store.journal),
+                 (QStringList{"write Options/SingleCommandNumberKind=1",
+                              "write Options/MainFormLeft=10", "write Options/MainFormTop=20",
+                              "write Options/Verify writes=1", "write Options/Fast replies=0"}));
         QCOMPARE(store.value(QStringLiteral("Options"), QStringLiteral("MainFormLeft")).typeId(),
                  int(QMetaType::Int));
     }

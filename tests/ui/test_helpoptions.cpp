@@ -213,6 +213,8 @@ private slots:
         QCOMPARE(options.OptionsPageControl->currentIndex(), 0);
         clickMark(options.verifyWritesCheck);
         QVERIFY(!options.verifyWritesCheck->isChecked());
+        QVERIFY(!options.fastRepliesCheck->isChecked());
+        clickMark(options.fastRepliesCheck);
         main.move(120, 80);
         store->journal.clear();
 
@@ -221,7 +223,8 @@ private slots:
         QCOMPARE(store->journal,
                  (QStringList{"write Options/SingleCommandNumberKind=1",
                               "write Options/MainFormLeft=120", "write Options/MainFormTop=80",
-                              "write Options/Verify writes=0"}));
+                              "write Options/Verify writes=0", "write Options/Fast replies=1"}));
+        QVERIFY(rig.program.link.state.fastReplies);
         QCOMPARE(kinds.last().at(0).toInt(), 1);
         QCOMPARE(main.singleNumberKind(), 1);
         QVERIFY(!rig.program.link.verifyWrites());

@@ -4,6 +4,7 @@
 
 #include "link/ui/comportedit.h"
 #include "link/ui/devicecombo.h"
+#include "link/ui/fastrepliesbox.h"
 #include "link/ui/portpanel.h"
 #include "settings/ui/vxagrid.h"
 #include "shell/ui/exitpanel.h"
@@ -149,8 +150,26 @@ private slots:
         QTest::mouseClick(rig.program.mainform->exitpanel->exityesBitBtn, Qt::LeftButton);
         QCOMPARE(finished.size(), 1);
         QCOMPARE(store->journal.first(), QStringLiteral("write Settings/Periodic Log Rate=2"));
-        QCOMPARE(store->journal.last(), QStringLiteral("write Options/Verify writes=1"));
+        QCOMPARE(store->journal.last(), QStringLiteral("write Options/Fast replies=0"));
         QVERIFY(!rig.program.currentform);
+    }
+
+    void fastRepliesBoxSetsTheOptionKeptInTheStore() {
+        store->writeInteger(QStringLiteral("Options"), QStringLiteral("Fast replies"), 1);
+        ProgramRig rig(*store);
+        Tmainform& main = *rig.program.mainform;
+        QTest::mouseClick(main.toolBar->button(8), Qt::LeftButton);
+        FastRepliesBox& box = *main.companel->fastReplies;
+        QVERIFY(box.isVisible());
+        QVERIFY(box.isChecked());
+        QVERIFY(rig.program.link.state.fastReplies);
+        QCOMPARE(box.text(), QStringLiteral("Fast replies"));
+        box.click();
+        QVERIFY(!rig.program.link.state.fastReplies);
+        QTest::mouseClick(main.toolBar->button(1), Qt::LeftButton);
+        QTest::mouseClick(main.exitpanel->exityesBitBtn, Qt::LeftButton);
+        QCOMPARE(store->value(QStringLiteral("Options"), QStringLiteral("Fast replies")).toInt(),
+                 0);
     }
 
     void languageSwitchRecaptionsTheMainWindowAtOnce() {
@@ -167,6 +186,7 @@ private slots:
         QCOMPARE(main.exitpanel->exitlab->text(), QStringLiteral("退出"));
         QCOMPARE(main.companel->Directlab->text(), QStringLiteral("直接通信"));
         QCOMPARE(main.companel->Timedelaylab->text(), QStringLiteral("线路延时"));
+        QCOMPARE(main.companel->fastReplies->text(), QStringLiteral("快速应答"));
         // The stored Chinese face is not installed here: a face with the characters stands in.
         QVERIFY(QFontDatabase::families(QFontDatabase::SimplifiedChinese)
                     .contains(main.font().family()));

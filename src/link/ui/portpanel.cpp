@@ -3,6 +3,7 @@
 #include "link/modemtexts.h"
 #include "link/ui/comportedit.h"
 #include "link/ui/devicecombo.h"
+#include "link/ui/fastrepliesbox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -71,6 +72,7 @@ void PortPanel::createControls(const SerialPortLister& lister) {
     Tapiselbutton = new QToolButton(this);
     Tapiselbutton->setPopupMode(QToolButton::InstantPopup);
     Tapiselbutton->setMenu(new QMenu(Tapiselbutton));
+    fastReplies = new FastRepliesBox(link_, this);
 }
 
 void PortPanel::placeControls() {
@@ -91,6 +93,7 @@ void PortPanel::placeControls() {
     Pulsecheck->setGeometry(8, 254, 130, 24);
     Tapicheck->setGeometry(8, 282, 130, 24);
     Tapiselbutton->setGeometry(140, 282, 100, 24);
+    fastReplies->setGeometry(8, 310, 281, 22);
 }
 
 void PortPanel::connectControls() {
@@ -132,6 +135,7 @@ void PortPanel::showLinkValues() {
     Tapicheck->setChecked(modem_.settings.Tapicheck);
     Tapicheck->setEnabled(modem_.telephony() != nullptr);
     modemselectset();
+    fastReplies->showLinkValue();
     showDevices();
 }
 
@@ -201,7 +205,7 @@ void PortPanel::TapiselbuttonClick() {
 }
 
 QList<QWidget*> PortPanel::faceControls() const {
-    return {Directlab,          Baudlab,           Portlab,    Mportlab,      Modemlab,
-            ebDirectComPortNum, ebModemComPortNum, baudbox,    TimedelayEdit, Timedelaylab,
-            Setuplab,           Setupedit,         Pulsecheck, Tapicheck,     Tapiselbutton};
+    return {Directlab,         Baudlab,   Portlab,       Mportlab,     Modemlab, ebDirectComPortNum,
+            ebModemComPortNum, baudbox,   TimedelayEdit, Timedelaylab, Setuplab, Setupedit,
+            Pulsecheck,        Tapicheck, Tapiselbutton, fastReplies};
 }

@@ -11,6 +11,7 @@
 class ComPortEdit;
 class DeviceCombo;
 class QCheckBox;
+class FastRepliesBox;
 class QComboBox;
 class QLineEdit;
 class QLabel;
@@ -18,11 +19,12 @@ class QSpinBox;
 class QToolButton;
 
 // The communications panel: the direct and modem COM numbers with the device behind each, the
-// baud selector, the modem path delay, the modem's set-up string and pulse dialling.
+// baud selector, the modem path delay, the modem's set-up string and pulse dialling, and the fast
+// replies option.
 class PortPanel : public QFrame {
     Q_OBJECT
 public:
-    static constexpr int Width = 297, Height = 314;
+    static constexpr int Width = 297, Height = 338;
 
     PortPanel(LinkPorts& ports, LinkState& link, ModemLink& modem, PortMap& portMap,
               const SerialPortLister& lister, QWidget* parent = nullptr);
@@ -51,6 +53,7 @@ public:
     QCheckBox* Pulsecheck;
     QCheckBox* Tapicheck;
     QToolButton* Tapiselbutton;
+    FastRepliesBox* fastReplies;
 
 private:
     void createControls(const SerialPortLister& lister);

@@ -5,11 +5,13 @@
 DevicePort::DevicePort(TickTimerSource& timers, const PortMap& ports, QObject* parent)
     : SerialPort(timers, parent), ports_(ports), serial_(timers, ports), network_(timers, ports) {
     for (SerialPort* carrier :
-         {static_cast<SerialPort*>(&serial_), static_cast<SerialPort*>(&network_)})
+         {static_cast<SerialPort*>(&serial_), static_cast<SerialPort*>(&network_)}) {
         connect(carrier, &SerialPort::portFailed, this, [this](const PortFailure& failure) {
             setFailure(failure);
             emit portFailed(failure);
         });
+        connect(carrier, &SerialPort::bytesArrived, this, &SerialPort::bytesArrived);
+    }
 }
 
 bool DevicePort::open() {

@@ -10,6 +10,7 @@
 QtSerialPort::QtSerialPort(TickTimerSource& timers, const PortMap& ports, QObject* parent)
     : SerialPort(timers, parent), ports_(ports) {
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
+    connect(&port_, &QIODevice::readyRead, this, &SerialPort::bytesArrived);
 }
 
 bool QtSerialPort::open() {

@@ -13,6 +13,7 @@ TcpSerialPort::TcpSerialPort(TickTimerSource& timers, const PortMap& ports, QObj
     });
     connect(&socket_, &QAbstractSocket::errorOccurred, this, &TcpSerialPort::onError);
     connect(&socket_, &QAbstractSocket::disconnected, this, &TcpSerialPort::onDisconnected);
+    connect(&socket_, &QIODevice::readyRead, this, &SerialPort::bytesArrived);
 }
 
 bool TcpSerialPort::open() {

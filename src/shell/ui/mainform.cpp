@@ -7,6 +7,7 @@
 #include "link/portfailuretexts.h"
 #include "link/ui/comportedit.h"
 #include "link/ui/dialpanel.h"
+#include "link/ui/fastrepliesbox.h"
 #include "link/ui/portpanel.h"
 #include "link/ui/singlepanel.h"
 #include "shell/configmigration.h"
@@ -108,6 +109,8 @@ void Tmainform::bindTexts() {
     texts_.captionAndHint(companel->Modemlab, Modemlab);
     texts_.caption(companel->Timedelaylab, Timedelaylab);
     texts_.hint(companel->ebModemComPortNum, ebModemComPortNumHint);
+    texts_.caption(companel->fastReplies, fastReplies);
+    texts_.hint(companel->fastReplies, fastRepliesHint);
     texts_.hint(Statusb, StatusbHint);
     texts_.hint(Langgroup, LanggroupHint);
     for (int number = 1; number <= 12; ++number)

@@ -66,6 +66,9 @@ QWidget* TOptionsForm::createGeneralPage() {
     verifyWritesCheck->setToolTip(
         QStringLiteral("Read back what was written to the controller and compare it"));
     verifyWritesCheck->setGeometry(8, 8, 250, 24);
+    fastRepliesCheck = new QCheckBox(QStringLiteral("Fast replies"), page);
+    fastRepliesCheck->setToolTip(QStringLiteral("Handle each reply as soon as it has arrived"));
+    fastRepliesCheck->setGeometry(8, 36, 250, 24);
     return page;
 }
 
@@ -95,6 +98,7 @@ QTreeWidgetItem* TOptionsForm::addNode(QTreeWidgetItem* parent, const QString& c
 
 void TOptionsForm::LoadOptions() {
     options_ = readWindowOptions(store_);
+    link_.state.fastReplies = options_.FastReplies;
     placeMainWindow();
     FormActivate();
     applyOptions();
@@ -113,6 +117,8 @@ void TOptionsForm::placeMainWindow() {
 void TOptionsForm::SaveOptions() {
     options_.SingleCommandNumberKind = numberKindButtons->checkedId();
     options_.VerifyWrites = verifyWritesCheck->isChecked();
+    // The port panel switches the option too: the link holds what was chosen last.
+    options_.FastReplies = link_.state.fastReplies;
     options_.MainFormLeft = mainform_.x();
     options_.MainFormTop = mainform_.y();
     writeWindowOptions(store_, options_);
@@ -134,6 +140,7 @@ void TOptionsForm::showEvent(QShowEvent* event) {
 void TOptionsForm::FormActivate() {
     numberKindButtons->button(options_.SingleCommandNumberKind)->setChecked(true);
     verifyWritesCheck->setChecked(options_.VerifyWrites);
+    fastRepliesCheck->setChecked(link_.state.fastReplies);
 }
 
 void TOptionsForm::JvTreeView1Change(QTreeWidgetItem* node) {
@@ -144,6 +151,7 @@ void TOptionsForm::JvTreeView1Change(QTreeWidgetItem* node) {
 }
 
 void TOptionsForm::btnOKClick() {
+    link_.state.fastReplies = fastRepliesCheck->isChecked();
     SaveOptions();
     applyOptions();
     accept();

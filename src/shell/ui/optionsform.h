@@ -35,6 +35,7 @@ public:
     QGroupBox* grpSingleCommandNumberKind;
     QButtonGroup* numberKindButtons;
     QCheckBox* verifyWritesCheck;
+    QCheckBox* fastRepliesCheck;
     QPushButton* btnOK;
     QPushButton* btnCancel;
     QPushButton* btnHelp;
