@@ -243,6 +243,10 @@ std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& 
         out.help = true;
         return out;
     }
+    if (args.contains(QLatin1String("--version"))) {
+        out.version = true;
+        return out;
+    }
     QStringList words;
     for (int i = 0; i < args.size(); ++i) {
         if (args.at(i).startsWith(QLatin1String("--"))) {
@@ -280,7 +284,7 @@ QString cliUsage() {
                "FILE.pdf]\n"
                "       tarvik-cli --port DEVICE ... log [--log-file FILE] [--csv FILE]\n"
                "       tarvik-cli view FILE [--text]\n"
-               "       tarvik-cli --help\n"
+               "       tarvik-cli --help | --version\n"
                "DEVICE is a device path (/dev/ttyUSB0), a COM number (COM3) or a "
                "serial-over-network\n"
                "adapter (tcp://HOST:PORT). The baud rate is %3 unless --baud says otherwise.\n")

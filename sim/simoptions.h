@@ -17,7 +17,8 @@ struct SimOptions {
     int tcpPort = -1; // -1: a pseudo-terminal instead
 };
 
-struct HelpRequested {
+// --help or --version: the text to print, and nothing else to do.
+struct TextRequested {
     QString text;
 };
 
@@ -25,6 +26,6 @@ struct BadArguments {
     QString message;
 };
 
-std::variant<SimOptions, HelpRequested, BadArguments> parseSimOptions(const QStringList& arguments);
+std::variant<SimOptions, TextRequested, BadArguments> parseSimOptions(const QStringList& arguments);
 
 } // namespace sim
