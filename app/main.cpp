@@ -15,10 +15,39 @@
 #include <cstdio>
 #include <memory>
 
+namespace {
+
+QStringList argumentsAfterProgram(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Help, the version and a bad command line are answered before any window system is needed.
+int answerWithoutWindows(const CommandLine& line) {
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "tarvik: %s\n", qPrintable(line.error));
+        return 2;
+    }
+    if (line.request == CommandLine::Request::Help)
+        std::fputs(qPrintable(commandLineUsage()), stdout);
+    else
+        std::printf("tarvik %s\n", TARVIK_VERSION);
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (const CommandLine line = parseCommandLine(argumentsAfterProgram(argc, argv));
+        !line.error.isEmpty() || line.request != CommandLine::Request::Run)
+        return answerWithoutWindows(line);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TARVIK"));
     QApplication::setApplicationVersion(QStringLiteral(TARVIK_VERSION));
+    // Desktops find the program's icon and name through its desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quellon.tarvik"));
     // The program ends when the main window closes, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -34,11 +63,8 @@ int main(int argc, char* argv[]) {
 #else
     ConfigKeyTree* oldKeys = nullptr;
 #endif
+    // Again without Qt's own options, which QApplication has taken out.
     const CommandLine line = parseCommandLine(QApplication::arguments().mid(1));
-    if (!line.error.isEmpty()) {
-        std::fprintf(stderr, "tarvik: %s\n", qPrintable(line.error));
-        return 2;
-    }
     std::unique_ptr<SimulatedController> simulator;
     if (line.simulatedModel) {
         simulator = std::make_unique<SimulatedController>(*line.simulatedModel);

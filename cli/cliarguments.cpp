@@ -385,6 +385,10 @@ std::optional<CliArguments> parseCliArguments(const QStringList& args, QString& 
         out.help = true;
         return out;
     }
+    if (args.contains(QLatin1String("--version"))) {
+        out.version = true;
+        return out;
+    }
     QStringList words;
     for (int i = 0; i < args.size(); ++i) {
         if (args.at(i).startsWith(QLatin1String("--"))) {
@@ -435,7 +439,7 @@ QString cliUsage() {
                "                  test-history --yes\n"
                "       tarvik-cli --port DEVICE --site N ... set-site NEW\n"
                "       tarvik-cli view FILE [--text]\n"
-               "       tarvik-cli --help\n"
+               "       tarvik-cli --help | --version\n"
                "Any command but view may dial the site first:\n"
                "       tarvik-cli --port MODEM --dial NUMBER [--pulse] [--modem-setup STRING]\n"
                "                  [--path-delay TICKS] COMMAND ...\n"

@@ -35,6 +35,7 @@ struct CliArguments {
     QString port;                                   // device path, COMn or tcp://HOST:PORT
     int baudIndex = ShellConfiguration{}.baudIndex; // the desktop program's default
     bool help = false;                              // --help: print the usage, nothing else
+    bool version = false;                           // --version: print the version, nothing else
     int site = -1;                                  // site mode when 0..240
     CliCommand command = CliCommand::Read;
     const ReadCommand* read = nullptr; // what "read <name>" names

@@ -174,6 +174,10 @@ int main(int argc, char* argv[]) {
         std::fputs(qPrintable(cliUsage()), stdout);
         return 0;
     }
+    if (args->version) {
+        std::printf("tarvik-cli %s\n", TARVIK_VERSION);
+        return 0;
+    }
     if (args->command == CliCommand::View)
         return viewFile(args->file);
 

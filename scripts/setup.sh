@@ -6,7 +6,9 @@ cd "$(dirname "$0")/.."
 preset="${1:-default}"
 
 packages=(cmake ninja-build g++ ccache clang-format qt6-base-dev libqt6serialport6-dev fonts-dejavu-core
-          fonts-wqy-microhei xvfb xauth)
+          fonts-wqy-microhei xvfb xauth
+          # the package and the checks of the installed tree
+          dpkg-dev desktop-file-utils appstream groff-base)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -51,9 +51,10 @@ std::unique_ptr<QObject> openLine(sim::Controller& controller, sim::HayesModem* 
 int main(int argc, char* argv[]) {
     sim::TerminationSignals::block();
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVIK_VERSION));
     const auto parsed = sim::parseSimOptions(QCoreApplication::arguments());
-    if (const auto* help = std::get_if<sim::HelpRequested>(&parsed)) {
-        printLine(stdout, help->text);
+    if (const auto* text = std::get_if<sim::TextRequested>(&parsed)) {
+        printLine(stdout, text->text);
         return 0;
     }
     if (const auto* bad = std::get_if<sim::BadArguments>(&parsed)) {

@@ -4,6 +4,7 @@
 #include "sim/linespeed.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <map>
 #include <optional>
 
@@ -164,13 +165,14 @@ QString conflict(const QCommandLineParser& parser, const Options& options, const
 
 } // namespace
 
-std::variant<SimOptions, HelpRequested, BadArguments>
+std::variant<SimOptions, TextRequested, BadArguments>
 parseSimOptions(const QStringList& arguments) {
     const Options options;
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "A simulated VX charge controller or VXA alarm unit on a pseudo-terminal.");
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({options.model,       options.system,         options.site,
                        options.settings,    options.baud,           options.link,
                        options.tcp,         options.drop,           options.dropWrites,
@@ -181,7 +183,10 @@ parseSimOptions(const QStringList& arguments) {
     if (!parser.parse(arguments))
         return BadArguments{parser.errorText()};
     if (parser.isSet(help))
-        return HelpRequested{parser.helpText()};
+        return TextRequested{parser.helpText()};
+    if (parser.isSet(version))
+        return TextRequested{
+            QStringLiteral("tarvik-sim %1").arg(QCoreApplication::applicationVersion())};
 
     SimOptions sim;
     Reader reader(parser);

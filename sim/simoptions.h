@@ -20,7 +20,8 @@ struct SimOptions {
     ModemConfig modemConfig;
 };
 
-struct HelpRequested {
+// --help or --version: the text to print, and nothing else to do.
+struct TextRequested {
     QString text;
 };
 
@@ -28,6 +29,6 @@ struct BadArguments {
     QString message;
 };
 
-std::variant<SimOptions, HelpRequested, BadArguments> parseSimOptions(const QStringList& arguments);
+std::variant<SimOptions, TextRequested, BadArguments> parseSimOptions(const QStringList& arguments);
 
 } // namespace sim

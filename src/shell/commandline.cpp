@@ -22,7 +22,11 @@ CommandLine parseCommandLine(const QStringList& argumentsAfterProgram) {
     CommandLine out;
     for (qsizetype i = 0; i < argumentsAfterProgram.size(); ++i) {
         const QString& argument = argumentsAfterProgram.at(i);
-        if (argument == SimulateOption) {
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            out.request = CommandLine::Request::Help;
+        } else if (argument == QLatin1String("--version")) {
+            out.request = CommandLine::Request::Version;
+        } else if (argument == SimulateOption) {
             // The program's own arguments all start with "-", so a word after it is the model.
             const QString next = argumentsAfterProgram.value(i + 1);
             if (next.isEmpty() || next.startsWith(QLatin1Char('-')))
@@ -36,4 +40,18 @@ CommandLine parseCommandLine(const QStringList& argumentsAfterProgram) {
         }
     }
     return out;
+}
+
+QString commandLineUsage() {
+    return QStringLiteral(
+        "usage: tarvik [-debug] [--simulate[=MODEL]]\n"
+        "       tarvik --help | --version\n"
+        "The desktop program for VX solar charge controllers.\n"
+        "  -debug             trace every byte on the link in the debug window (first argument "
+        "only)\n"
+        "  --simulate[=MODEL] talk to a simulated controller for this run: vx20, vx40 (default),\n"
+        "                     vx60 or vx80\n"
+        "  -h, --help         print this text\n"
+        "  --version          print the version\n"
+        "Qt's own options, such as -platform offscreen, are taken as well.\n");
 }

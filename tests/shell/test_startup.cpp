@@ -61,6 +61,23 @@ private slots:
         QCOMPARE(!line.error.isEmpty(), bad);
     }
 
+    void helpAndVersionAskForATextInsteadOfARun_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("request");
+        QTest::newRow("help") << QStringList{"--help"} << int(CommandLine::Request::Help);
+        QTest::newRow("short help")
+            << QStringList{"-debug", "-h"} << int(CommandLine::Request::Help);
+        QTest::newRow("version after simulate")
+            << QStringList{"--simulate", "--version"} << int(CommandLine::Request::Version);
+        QTest::newRow("a run") << QStringList{"-debug", "--simulate=vx20"}
+                               << int(CommandLine::Request::Run);
+    }
+    void helpAndVersionAskForATextInsteadOfARun() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, request);
+        QCOMPARE(int(parseCommandLine(arguments).request), request);
+    }
+
     void versionTextHasFourNumbers_data() {
         QTest::addColumn<QString>("built");
         QTest::addColumn<QString>("text");
