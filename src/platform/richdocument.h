@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 
 // A colour of rich text, red, green and blue 0..255.
@@ -32,7 +33,11 @@ struct RichParagraph {
     QList<RichRun> runs;
 
     QString text() const;
-    friend bool operator==(const RichParagraph&, const RichParagraph&) = default;
+    // Tab stops element by element: Qt 6.4 compares two int lists with memcmp, handing it a null
+    // pointer for an empty one.
+    friend bool operator==(const RichParagraph& a, const RichParagraph& b) {
+        return std::ranges::equal(a.tabStops, b.tabStops) && a.runs == b.runs;
+    }
 };
 
 // A rich-text document as TARVIK composes, saves, loads, shows and prints it. It always has at
