@@ -118,7 +118,9 @@ QString normaliseThreshold(const QString& typed) {
         if (!(c >= u'0' && c <= u'9') && c != u'.')
             c = u'0';
     const qsizetype point = s.indexOf(QLatin1Char('.'));
-    QString result = point >= 0 ? s.mid(point - 2, 2) + QLatin1Char('.') + s.at(point + 1)
+    // A second point right after the first is no tenths digit either.
+    const QChar tenths = point >= 0 && s.at(point + 1) != u'.' ? s.at(point + 1) : u'0';
+    QString result = point >= 0 ? s.mid(point - 2, 2) + QLatin1Char('.') + tenths
                                 : s.mid(3, 2) + QStringLiteral(".0");
     if (result.startsWith(QLatin1Char('0')))
         result[0] = QLatin1Char(' ');

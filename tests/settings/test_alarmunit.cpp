@@ -144,6 +144,9 @@ private slots:
                                     << "13.0";
         QTest::newRow("letters are zeros") << 3 << "1x.5"
                                            << "10.5";
+        // Kept as " 0.." this showed no number and was written as the default 12.0 V.
+        QTest::newRow("two points") << 3 << "1..5"
+                                    << " 1.0";
         QTest::newRow("full-width digits are no digits") << 3 << "１２.５"
                                                          << " 0.0";
         QTest::newRow("delay 300") << 9 << "300"
