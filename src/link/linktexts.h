@@ -19,7 +19,6 @@ inline constexpr TextRow Timeout{"Timeout", "", "超出计时", "Zeitablauf"};
 inline constexpr TextRow CommFail{"Comm Fail", "", "通信故障", "Kommunikationsfehler"};
 inline constexpr TextRow CantOpenPort{"Cant Open Port", "Port Ferme", "不能打开串行口",
                                       "Kann Port nicht öffnen"};
-inline constexpr TextRow ReadError{"Read Error", "", "阅读错误", "Lesefehler"};
 // A device that keeps answering without a data byte ends the read with this.
 inline constexpr TextRow NoDataReply{"No Data Reply", "Pas de Donnees", "无数据应答",
                                      "Antwort ohne Daten"};
