@@ -9,6 +9,7 @@
 
 QtSerialPort::QtSerialPort(TickTimerSource& timers, const PortMap& ports, QObject* parent)
     : SerialPort(timers, parent), ports_(ports) {
+    port_.setParent(this); // in the object tree, where a test finds it to raise its errors
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
     connect(&port_, &QIODevice::readyRead, this, &SerialPort::bytesArrived);
 }
@@ -76,11 +77,15 @@ std::optional<bool> QtSerialPort::carrierDetect() {
 }
 
 void QtSerialPort::onError(QSerialPort::SerialPortError error) {
-    // A vanished device floods ReadError; close once, through a queued call, and report it.
     if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError)
         return;
     if (failing_ || !port_.isOpen())
         return;
+    if (error == QSerialPort::ReadError && !deviceVanished()) {
+        port_.clearError();
+        return;
+    }
+    // Close once, through a queued call, and report it.
     failing_ = true;
     setFailure({PortFault::StoppedAnswering, deviceName(), port_.errorString()});
     QMetaObject::invokeMethod(
@@ -90,6 +95,23 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
             emit portFailed(failure());
         },
         Qt::QueuedConnection);
+}
+
+// A read that finds nothing is a failure only when the device has gone: then every read fails,
+// one straight after the other. Once alone it is the port announcing bytes that a flush of the
+// input took away before they were read.
+bool QtSerialPort::deviceVanished() {
+    constexpr int FloodWindowMs = 100;
+    constexpr int FloodReads = 3;
+#ifndef Q_OS_WIN
+    if (!QFileInfo::exists(deviceName()))
+        return true;
+#endif
+    if (!readErrorWindow_.isValid() || readErrorWindow_.elapsed() > FloodWindowMs) {
+        readErrorWindow_.start();
+        readErrorsInWindow_ = 0;
+    }
+    return ++readErrorsInWindow_ >= FloodReads;
 }
 
 PortFailure QtSerialPort::openFailure(QSerialPort::SerialPortError error) const {

@@ -3,6 +3,7 @@
 #include "platform/portmap.h"
 #include "platform/serialport.h"
 
+#include <QElapsedTimer>
 #include <QSerialPort>
 
 // A real serial port (or pseudo-terminal) through QSerialPort, 8N1 without flow control.
@@ -26,9 +27,12 @@ public:
 
 private:
     void onError(QSerialPort::SerialPortError error);
+    bool deviceVanished();
     PortFailure openFailure(QSerialPort::SerialPortError error) const;
 
     const PortMap& ports_;
     QSerialPort port_;
     bool failing_ = false;
+    QElapsedTimer readErrorWindow_;
+    int readErrorsInWindow_ = 0;
 };
