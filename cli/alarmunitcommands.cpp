@@ -53,13 +53,10 @@ QByteArray text(const ReadResult& result, const AlarmUnitDisplay& shown, int var
     for (int row = 1; row <= AlarmUnit::Rows; ++row) {
         const QString value =
             result.complete ? shown.values.row(row).trimmed() : QStringLiteral("-");
-        QString line = QStringLiteral("%1 %2 %3")
-                           .arg(alarmUnitLabel(row, variant, English).trimmed(), -36)
-                           .arg(value, 6)
-                           .arg(alarmUnitUnit(row, variant, English));
-        while (line.endsWith(QLatin1Char(' ')))
-            line.chop(1);
-        out += line + QLatin1Char('\n');
+        out += tableLine(QStringLiteral("%1 %2 %3")
+                             .arg(alarmUnitLabel(row, variant, English).trimmed(), -36)
+                             .arg(value, 6)
+                             .arg(alarmUnitUnit(row, variant, English)));
     }
     if (result.complete)
         out += alarmUnitCheckText(

@@ -1,5 +1,7 @@
 #include "settingsdifferences.h"
 
+#include "terminal.h"
+
 #include "settings/calibration.h"
 #include "settings/settingscatalogue.h"
 #include "settings/settingsformat.h"
@@ -75,15 +77,12 @@ QByteArray asJson(const std::vector<SettingDifference>& differences) {
 
 QString line(const QString& page, const QString& name, const QString& file,
              const QString& controller, const QString& unit) {
-    QString out = QStringLiteral("%1 %2 %3 %4 %5")
-                      .arg(page, -4)
-                      .arg(name, -36)
-                      .arg(file, 10)
-                      .arg(controller, 10)
-                      .arg(unit);
-    while (out.endsWith(QLatin1Char(' ')))
-        out.chop(1);
-    return out + QLatin1Char('\n');
+    return tableLine(QStringLiteral("%1 %2 %3 %4 %5")
+                         .arg(page, -4)
+                         .arg(name, -36)
+                         .arg(file, 10)
+                         .arg(controller, 10)
+                         .arg(unit));
 }
 
 QByteArray asText(const std::vector<SettingDifference>& differences) {

@@ -1,5 +1,7 @@
 #include "settingsoutput.h"
 
+#include "terminal.h"
+
 #include "settings/settingscatalogue.h"
 #include "settings/settingsformat.h"
 #include "settings/settingsidentity.h"
@@ -38,11 +40,8 @@ QByteArray text(const ReadResult& result, const ControllerIdentity& identity) {
         for (int setting = p.first; setting <= p.last; ++setting) {
             const SettingRowTexts row =
                 settingRowTexts(setting, result.link.image, identity, English);
-            QString line =
-                QStringLiteral("  %1 %2 %3").arg(row.name, -36).arg(row.value, 7).arg(row.unit);
-            while (line.endsWith(QLatin1Char(' ')))
-                line.chop(1);
-            out += line + QLatin1Char('\n');
+            out += tableLine(
+                QStringLiteral("  %1 %2 %3").arg(row.name, -36).arg(row.value, 7).arg(row.unit));
         }
     }
     if (!result.complete)

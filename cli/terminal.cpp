@@ -12,6 +12,12 @@ void writeOutput(const QByteArray& bytes) {
     std::fflush(stdout);
 }
 
+QString tableLine(QString line) {
+    while (line.endsWith(QLatin1Char(' ')))
+        line.chop(1);
+    return line + QLatin1Char('\n');
+}
+
 void showProgress(int done, int total, const char* what) {
     if (isatty(fileno(stderr)) == 0)
         return;
