@@ -129,7 +129,7 @@ void ModemLink::HangupClick() {
 void ModemLink::startHangupSteps() {
     stopCarrierWatch();
     state_.HangupStep = 1;
-    arm(HangupTimer_, EscapeTicks);
+    HangupTimer_.arm(ports_.Comport2, EscapeTicks);
     state_.HangupInProgress = true;
     show(ModemText::WaitForClose);
 }
@@ -142,16 +142,16 @@ void ModemLink::hangupStep() {
         ports_.CommSend(LinkPorts::Modem, "+++");
         show(ModemText::Break);
         state_.HangupStep = 2;
-        arm(HangupTimer_, HangupTicks);
+        HangupTimer_.arm(ports_.Comport2, HangupTicks);
         break;
     case 2:
         ports_.CommSend(LinkPorts::Modem, "ATH0\r\n");
         show(ModemText::HangUp);
         state_.HangupStep = 3;
-        arm(HangupTimer_, ReleaseTicks);
+        HangupTimer_.arm(ports_.Comport2, ReleaseTicks);
         break;
     default:
-        remove(HangupTimer_);
+        HangupTimer_.remove(ports_.Comport2);
         state_.HangupStep = 0;
         state_.HangupInProgress = false;
         show(ModemText::Closed);
@@ -196,29 +196,15 @@ void ModemLink::timerStep() {
 }
 
 bool ModemLink::triggerFired(int handle) {
-    if (HangupTimer_.exists && handle == HangupTimer_.handle) {
+    if (HangupTimer_.is(handle)) {
         hangupStep();
         return true;
     }
-    if (CarrierTrigger_.exists && handle == CarrierTrigger_.handle) {
+    if (CarrierTrigger_.is(handle)) {
         watchCarrier();
         return true;
     }
     return false;
-}
-
-void ModemLink::arm(Trigger& trigger, int ticks) {
-    if (!trigger.exists) {
-        trigger.handle = ports_.Comport2.addTimerTrigger();
-        trigger.exists = true;
-    }
-    ports_.Comport2.setTimerTrigger(trigger.handle, ticks);
-}
-
-void ModemLink::remove(Trigger& trigger) {
-    if (trigger.exists)
-        ports_.Comport2.removeTimerTrigger(trigger.handle);
-    trigger.exists = false;
 }
 
 // The carrier is watched from the dial until the hang-up, on every tick: the line's carrier
@@ -227,11 +213,11 @@ void ModemLink::startCarrierWatch() {
     lastCarrier_ = false;
     carrierFromCodes_ = false;
     dialEnded_.reset();
-    arm(CarrierTrigger_, CarrierPollTicks);
+    CarrierTrigger_.arm(ports_.Comport2, CarrierPollTicks);
 }
 
 void ModemLink::stopCarrierWatch() {
-    remove(CarrierTrigger_);
+    CarrierTrigger_.remove(ports_.Comport2);
 }
 
 void ModemLink::watchCarrier() {
@@ -247,7 +233,7 @@ void ModemLink::watchCarrier() {
     }
     const bool open = ports_.Comport2.isOpen();
     const bool carrier = open && ports_.Comport2.carrierDetect().value_or(carrierFromCodes_);
-    arm(CarrierTrigger_, CarrierPollTicks);
+    CarrierTrigger_.arm(ports_.Comport2, CarrierPollTicks);
     if (carrier != lastCarrier_ || !open) {
         lastCarrier_ = carrier;
         Comport2TriggerModemStatus(carrier);

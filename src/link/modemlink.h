@@ -6,6 +6,7 @@
 #include "link/linkports.h"
 #include "link/linkstate.h"
 #include "platform/modemresultcodes.h"
+#include "platform/porttrigger.h"
 #include "platform/telephony.h"
 
 #include <QObject>
@@ -79,11 +80,6 @@ signals:
     void logConnectionUp();
 
 private:
-    struct Trigger {
-        int handle = 0;
-        bool exists = false;
-    };
-
     void dialWithAtCommands(const QString& number);
     void Comport2TriggerModemStatus(bool carrier);
     void hangupStep();
@@ -98,8 +94,6 @@ private:
     void tapiConnect();
     void tapiPortClose();
     void tapiFail(const QString& resultCode);
-    void arm(Trigger& trigger, int ticks);
-    void remove(Trigger& trigger);
     void show(const TextRow& row);
 
     LinkPorts& ports_;
@@ -110,8 +104,8 @@ private:
     TransactionEngine& engine_;
     TelephonyDevice* tapi1_ = nullptr;
     ModemState state_;
-    Trigger HangupTimer_;
-    Trigger CarrierTrigger_;
+    PortTrigger HangupTimer_;
+    PortTrigger CarrierTrigger_;
     bool lastCarrier_ = false;
     bool carrierFromCodes_ = false; // for a port without modem lines
     std::optional<ModemResult> dialEnded_;

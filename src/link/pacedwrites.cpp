@@ -244,7 +244,7 @@ void PacedWrites::endSettingsWrite() {
 }
 
 void PacedWrites::alarmUnitWriteStep() {
-    Trigger& trigger = triggers_[static_cast<size_t>(port_)].alarm;
+    PortTrigger& trigger = triggers_[static_cast<size_t>(port_)].alarm;
     const int address = --operands_.StepCount;
     if (address < LastAlarmUnitAddress) {
         remove(trigger);
@@ -287,20 +287,12 @@ void PacedWrites::noteWritten(int command, int address, int data) {
     written_[imageAddress] = static_cast<std::uint8_t>(data);
 }
 
-void PacedWrites::arm(Trigger& trigger, int ticks) {
-    SerialPort& serial = ports_.port(port_);
-    if (!trigger.exists) {
-        trigger.handle = serial.addTimerTrigger();
-        trigger.exists = true;
-    }
-    serial.setTimerTrigger(trigger.handle, ticks);
+void PacedWrites::arm(PortTrigger& trigger, int ticks) {
+    trigger.arm(ports_.port(port_), ticks);
 }
 
-void PacedWrites::remove(Trigger& trigger) {
-    if (!trigger.exists)
-        return;
-    ports_.port(port_).removeTimerTrigger(trigger.handle);
-    trigger.exists = false;
+void PacedWrites::remove(PortTrigger& trigger) {
+    trigger.remove(ports_.port(port_));
 }
 
 void PacedWrites::showStatus(const QString& shown) {

@@ -5,6 +5,7 @@
 #include "link/linkports.h"
 #include "link/linkstate.h"
 #include "link/writeoperands.h"
+#include "platform/porttrigger.h"
 
 #include <QObject>
 #include <array>
@@ -65,13 +66,8 @@ signals:
     void beep(int count);
 
 private:
-    struct Trigger {
-        int handle = 0;
-        bool exists = false;
-        bool is(int fired) const { return exists && fired == handle; }
-    };
     struct PortTriggers {
-        Trigger program, pause, alarm;
+        PortTrigger program, pause, alarm;
     };
     enum class Step { Continues, Paused, Ended };
 
@@ -89,8 +85,8 @@ private:
     void sendWrite(int command, int address, int data);
     void noteWritten(int command, int address, int data);
     QByteArray alarmUnitFrame(int address) const;
-    void arm(Trigger& trigger, int ticks);
-    void remove(Trigger& trigger);
+    void arm(PortTrigger& trigger, int ticks);
+    void remove(PortTrigger& trigger);
     void showStatus(const QString& text);
 
     TransactionEngine& engine_;

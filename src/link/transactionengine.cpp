@@ -90,31 +90,20 @@ void TransactionEngine::startAddress() {
 }
 
 void TransactionEngine::armReplyTrigger(int port, int ticks) {
-    auto& trigger = replyTriggers_[static_cast<size_t>(port)];
-    SerialPort& serial = ports_.port(port);
-    if (!trigger.exists) {
-        trigger.handle = serial.addTimerTrigger();
-        trigger.exists = true;
-    }
-    serial.setTimerTrigger(trigger.handle, ticks);
+    replyTriggers_[static_cast<size_t>(port)].arm(ports_.port(port), ticks);
 }
 
 void TransactionEngine::removeReplyTrigger(int port) {
-    auto& trigger = replyTriggers_[static_cast<size_t>(port)];
-    if (!trigger.exists)
-        return;
-    const bool removed = ports_.port(port).removeTimerTrigger(trigger.handle);
+    const bool removed = replyTriggers_[static_cast<size_t>(port)].remove(ports_.port(port));
     // Only the direct port's handler guards the removal and says so.
     if (!removed && port == LinkPorts::Direct)
         status_.setText(StatusPanels::Link, QString::fromUtf8(LinkText::BadHandle));
-    trigger.exists = false;
 }
 
 void TransactionEngine::Comport1TriggerTimer(int handle) {
     if (writes_ && writes_->triggerFired(LinkPorts::Direct, handle))
         return;
-    const auto& trigger = replyTriggers_[LinkPorts::Direct];
-    if (trigger.exists && handle == trigger.handle)
+    if (replyTriggers_[LinkPorts::Direct].is(handle))
         replyTick(LinkPorts::Direct);
 }
 
@@ -123,8 +112,7 @@ void TransactionEngine::Comport2TriggerTimer(int handle) {
         return;
     if (modem_ && modem_->triggerFired(handle))
         return;
-    const auto& trigger = replyTriggers_[LinkPorts::Modem];
-    if (trigger.exists && handle == trigger.handle)
+    if (replyTriggers_[LinkPorts::Modem].is(handle))
         replyTick(LinkPorts::Modem);
 }
 
@@ -165,7 +153,7 @@ void TransactionEngine::replyArrived(int port) {
 
 bool TransactionEngine::awaitsReadReplyOn(int port) const {
     return state_.Busy && state_.WaitState >= 1 && state_.WaitState < 6 &&
-           replyTriggers_[static_cast<size_t>(port)].exists &&
+           replyTriggers_[static_cast<size_t>(port)].exists() &&
            sequencer_->state().ReadType > ReadKind::Single;
 }
 

@@ -6,6 +6,7 @@
 #include "link/linkports.h"
 #include "link/linkstate.h"
 #include "link/readresults.h"
+#include "platform/porttrigger.h"
 
 #include <QObject>
 #include <array>
@@ -90,11 +91,6 @@ signals:
     void commFailed(Requester requester);
 
 private:
-    struct ReplyTrigger {
-        int handle = 0;
-        bool exists = false;
-    };
-
     void replyTick(int port);
     void replyArrived(int port);
     bool awaitsReadReplyOn(int port) const;
@@ -122,6 +118,6 @@ private:
     ModemLink* modem_ = nullptr;
     SingleCommands* single_ = nullptr;
     EngineState state_;
-    std::array<ReplyTrigger, 2> replyTriggers_{};
+    std::array<PortTrigger, 2> replyTriggers_{};
     bool noDataFailure_ = false; // the read ended in this tick for lack of data bytes
 };

@@ -44,7 +44,7 @@ bool AtTelephony::cancelCall() {
 }
 
 void AtTelephony::triggerFired(int handle) {
-    if (trigger_ == 0 || handle != trigger_)
+    if (!trigger_.is(handle))
         return;
     if (call_ == Call::Dialling)
         readResults();
@@ -97,14 +97,10 @@ void AtTelephony::hangupStep() {
 }
 
 void AtTelephony::arm(int ticks) {
-    if (trigger_ == 0)
-        trigger_ = port_.addTimerTrigger();
-    port_.setTimerTrigger(trigger_, ticks);
+    trigger_.arm(port_, ticks);
 }
 
 void AtTelephony::endCall() {
-    if (trigger_ != 0)
-        port_.removeTimerTrigger(trigger_);
-    trigger_ = 0;
+    trigger_.remove(port_);
     call_ = Call::Idle;
 }

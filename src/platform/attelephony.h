@@ -2,6 +2,7 @@
 
 #include "platform/modemresultcodes.h"
 #include "platform/portmap.h"
+#include "platform/porttrigger.h"
 #include "platform/serialport.h"
 #include "platform/telephony.h"
 
@@ -33,6 +34,6 @@ private:
     PortMap& portMap_;
     QString device_;
     Call call_ = Call::Idle;
-    int trigger_ = 0;
+    PortTrigger trigger_;
     ModemResultScanner results_;
 };
