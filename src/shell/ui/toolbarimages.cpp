@@ -90,24 +90,24 @@ void modemBox(QPainter& p) {
     p.drawLine(24, 14, 27, 4);
 }
 
-void handset(QPainter& p) {
+void handsetIn(QPainter& p, const QColor& colour) {
     QPainterPath path;
     path.moveTo(6, 8);
     path.cubicTo(6, 22, 12, 27, 26, 27);
-    p.setPen(pen(QColor(20, 20, 20), 7));
+    p.setPen(pen(colour, 7));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
 }
 
+void handset(QPainter& p) {
+    handsetIn(p, QColor(20, 20, 20));
+}
+
 // The handset in green with the waves of a call that is up.
 void handsetConnected(QPainter& p) {
-    QPainterPath path;
-    path.moveTo(6, 8);
-    path.cubicTo(6, 22, 12, 27, 26, 27);
-    p.setPen(pen(QColor(0, 150, 0), 7));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
-    p.setPen(pen(QColor(0, 150, 0), 2));
+    const QColor green(0, 150, 0);
+    handsetIn(p, green);
+    p.setPen(pen(green, 2));
     p.drawArc(QRectF(14, 2, 14, 14), 0, 90 * 16);
     p.drawArc(QRectF(18, 6, 6, 6), 0, 90 * 16);
 }
